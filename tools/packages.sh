@@ -1,0 +1,28 @@
+# Sourced by ./run and ./test: installs the Debian packages that are not there yet.
+# Usage: ensure_packages pkg...
+
+ensure_packages() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null 2>&1 || {
+            echo "Missing packages (${missing[*]}) and no sudo to install them." >&2
+            return 1
+        }
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq &&
+        "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# What building and starting the program needs.
+ORVANE_BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-noto-core fonts-dejavu-core)
