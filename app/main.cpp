@@ -1,15 +1,21 @@
+#include "mainfrm.h"
+
 #include <QApplication>
-#include <QWidget>
+#include <QFont>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane"));
 
-    // The main window arrives with the window's own code; until then an empty frame.
-    QWidget window;
-    window.setWindowTitle(QStringLiteral(" Orvane"));
-    window.setFixedSize(382, 453);
+    // The designed faces exist only on the system the window was drawn on; these have the
+    // Arabic letters.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Noto Sans Arabic"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Simplified Arabic"),
+                               {QStringLiteral("Noto Naskh Arabic")});
+
+    MainFrm window;
     window.show();
     return app.exec();
 }
