@@ -7,13 +7,17 @@
 
 #include <limits>
 
-void TwipsPlacement::apply(QWidget *control) const
+QRect TwipsPlacement::geometry(const QWidget *container) const
 {
-    const QWidget *container = control->parentWidget();
     QRectF place = twips;
     if (container && container->layoutDirection() == Qt::RightToLeft)
         place = Twips::mirrored(twips, Twips::fromPixels(container->width()));
-    control->setGeometry(Twips::toPixels(place));
+    return Twips::toPixels(place);
+}
+
+void TwipsPlacement::apply(QWidget *control) const
+{
+    control->setGeometry(geometry(control->parentWidget()));
 }
 
 namespace {
@@ -90,38 +94,17 @@ void Label::changeEvent(QEvent *event)
         fitToCaption();
 }
 
-Image::Image(QWidget *parent) : QWidget(parent)
+QRect Image::geometry(const QWidget *container) const
 {
-    setFocusPolicy(Qt::NoFocus);
+    return m_place.geometry(container);
 }
 
-void Image::setPicture(const QPixmap &picture)
+void Image::paint(QPainter &painter, const QWidget *container) const
 {
-    m_picture = picture;
-    update();
-}
-
-void Image::setDesignedGeometry(const QRectF &twips)
-{
-    m_place.twips = twips;
-    m_place.apply(this);
-}
-
-void Image::paintEvent(QPaintEvent *)
-{
-    if (m_picture.isNull())
-        return;
     // Stretched without smoothing: the pictures are bands of one colour a row, and smoothing
     // would blend neighbouring bands.
-    QPainter painter(this);
-    painter.drawPixmap(rect(), m_picture);
-}
-
-void Image::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::LayoutDirectionChange)
-        m_place.apply(this);
+    if (!m_picture.isNull())
+        painter.drawPixmap(geometry(container), m_picture);
 }
 
 ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)

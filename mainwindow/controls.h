@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QRectF>
 
+class QPainter;
+
 // The window's standard controls, with the small interface its handlers use. Places and sizes
 // are twips; labels and pictures are placed mirrored once the window lays out right to left,
 // the child-window controls (combo box, text box, buttons) keep their designed places.
@@ -17,6 +19,7 @@ public:
     QRectF twips;
 
     // Mirrors when the container lays out right to left.
+    QRect geometry(const QWidget *container) const;
     void apply(QWidget *control) const;
 };
 
@@ -57,20 +60,18 @@ private:
     TwipsPlacement m_place;
 };
 
-class Image : public QWidget
+// A picture the window paints itself, stretched over the control's rectangle. It has no window
+// of its own, takes no input and says nothing to a screen reader: the pictures are decoration.
+class Image
 {
-    Q_OBJECT
-
 public:
-    explicit Image(QWidget *parent = nullptr);
-
-    void setPicture(const QPixmap &picture);
+    void setPicture(const QPixmap &picture) { m_picture = picture; }
     const QPixmap &picture() const { return m_picture; }
-    void setDesignedGeometry(const QRectF &twips);
+    void setDesignedGeometry(const QRectF &twips) { m_place.twips = twips; }
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void changeEvent(QEvent *event) override;
+    // Where the picture lies in its container, mirrored when that lays out right to left.
+    QRect geometry(const QWidget *container) const;
+    void paint(QPainter &painter, const QWidget *container) const;
 
 private:
     QPixmap m_picture;

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 
 #include <cmath>
@@ -123,14 +124,14 @@ void MainFrm::createControls()
             break;
         }
         case Design::Kind::Image: {
-            auto *image = new Image(this);
+            auto image = std::make_unique<Image>();
             image->setPicture(QPixmap(c.picture == Design::Picture::Bar
                                           ? QStringLiteral(":/pictures/bar.gif")
                                           : QStringLiteral(":/pictures/panel.gif")));
             image->setDesignedGeometry(c.twips);
-            img00001.insert(c.index, image);
-            widget = image;
-            break;
+            img00001.insert(c.index, image.get());
+            m_images.push_back(std::move(image));
+            continue;
         }
         }
         widget->setObjectName(c.displayName());
@@ -139,6 +140,28 @@ void MainFrm::createControls()
     // Child windows always lie over the labels and pictures the window paints itself.
     for (auto it = childWindows.crbegin(); it != childWindows.crend(); ++it)
         (*it)->raise();
+
+    // The keyboard visits the controls that take the focus in the order of their tab
+    // indexes; the first one holds the focus when the window first shows.
+    QMap<int, QWidget *> tabChain;
+    for (const Design::Control &c : controls) {
+        if (c.tabIndex < 0)
+            continue;
+        if (QWidget *widget = findChild<QWidget *>(c.displayName());
+            widget && widget->focusPolicy() != Qt::NoFocus)
+            tabChain.insert(c.tabIndex, widget);
+    }
+    QWidget *previous = nullptr;
+    for (QWidget *widget : tabChain) {
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+    if (!tabChain.isEmpty())
+        tabChain.first()->setFocus();
+
+    txtSearch->setAccessibleName(QStringLiteral("نص البحث: اسم العنصر أو رمزه"));
+    cmbR->setAccessibleName(QStringLiteral("قائمة العناصر"));
 
     connect(cmdSearch, &GButton::Click, this, &MainFrm::cmdSearch_Click);
     connect(cmdShowAll, &GButton::Click, this, &MainFrm::cmdShowAll_Click);
@@ -154,6 +177,14 @@ float MainFrm::Width() const
 float MainFrm::Height() const
 {
     return Twips::fromPixels(frameGeometry().height());
+}
+
+void MainFrm::paintEvent(QPaintEvent *)
+{
+    // The pictures lie under everything else, the first listed in front.
+    QPainter painter(this);
+    for (const auto &image : m_images)
+        image->paint(painter, this);
 }
 
 void MainFrm::Move(float left, float top)

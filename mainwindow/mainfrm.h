@@ -8,7 +8,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 class GButton;
 
@@ -71,6 +73,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void createControls();
@@ -85,6 +88,8 @@ private:
     bool yieldWithin(int fill);
     void endProgram();
 
+    // The pictures, back to front.
+    std::vector<std::unique_ptr<Image>> m_images;
     int m_mousePointer = 0;
     int m_fill = 0;
     bool m_ended = false;
