@@ -7,6 +7,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane"));
+    // Lets desktops match the window to its launcher entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
     Fonts::installSubstitutions();
 
     MainFrm window;

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QPainter>
 #include <QScreen>
 
@@ -45,6 +46,7 @@ void MainFrm::createControls()
 {
     const Design::Window &design = Design::window();
     setWindowTitle(design.caption);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/orvane.ico")));
     setFont(design.font.toQFont());
     // Fixed single border: a caption bar with the system menu, no resizing, no maximising.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

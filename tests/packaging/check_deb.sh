@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Usage: check_deb.sh BUILD-DIR
+# Builds the Debian package from BUILD-DIR with CPack into a scratch folder and checks what a
+# user would install: the files, that the launcher entry points at them, and the dependencies.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+app_id=org.orvane.Orvane
+
+for tool in cpack:cmake dpkg-deb:dpkg dpkg-shlibdeps:dpkg-dev file:file; do
+    if ! command -v "${tool%%:*}" >/dev/null 2>&1; then
+        echo "${tool%%:*} not found: install the Debian package ${tool#*:}" >&2
+        exit 77
+    fi
+done
+
+work=$(mktemp -d "$build/deb-check.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+if ! cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" 2>&1; then
+    cat "$work/cpack.log" >&2
+    exit 1
+fi
+debs=("$work"/orvane_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "expected one orvane_*.deb" >&2; exit 1; }
+deb=${debs[0]}
+
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+# Files, as "mode path" lines.
+listing=$(dpkg-deb -c "$deb" | awk '{print $1, $6}')
+has() { grep -qxF -- "$1" <<<"$listing" || fail "the package lacks $1"; }
+has "-rwxr-xr-x ./usr/bin/orvane"
+has "-rw-r--r-- ./usr/share/applications/$app_id.desktop"
+has "-rw-r--r-- ./usr/share/metainfo/$app_id.metainfo.xml"
+for size in 16 32 48 64 128 256; do
+    has "-rw-r--r-- ./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
+done
+has "-rw-r--r-- ./usr/share/icons/hicolor/scalable/apps/$app_id.svg"
+
+# The launcher entry and the metadata must name what the package installs.
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+desktop=$root/usr/share/applications/$app_id.desktop
+key() { sed -n "s/^$1=//p" "$desktop" 2>/dev/null | head -n 1; }
+[ "$(key Exec)" = orvane ] || fail "Exec is '$(key Exec)', not the installed orvane"
+[ "$(key Icon)" = "$app_id" ] || fail "Icon is '$(key Icon)', not the installed $app_id"
+grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
+    "$root/usr/share/metainfo/$app_id.metainfo.xml" || fail "the metainfo does not launch $app_id.desktop"
+grep -qF "<id>$app_id</id>" "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
+    fail "the metainfo id is not $app_id"
+
+# Control fields; Depends is compared by package name, whatever the version constraints.
+[ "$(dpkg-deb -f "$deb" Package)" = orvane ] || fail "the package is not named orvane"
+depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/(.*)//; s/[[:space:]]//g')
+for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-noto-core fonts-dejavu-core; do
+    grep -qxF "$package" <<<"$depends" || fail "Depends lacks $package: $(dpkg-deb -f "$deb" Depends)"
+done
+
+[ "$failures" -eq 0 ] || exit 1
+echo "$(basename "$deb"): files, launcher entry and Depends as expected"

@@ -1,0 +1,278 @@
+// The window's pictures and icon as the program will read them: through Qt's own GIF and ICO
+// readers, plus the few header fields those readers do not report.
+#include <QFile>
+#include <QIcon>
+#include <QImage>
+#include <QImageReader>
+#include <QPixmap>
+#include <QTest>
+#include <QtEndian>
+
+#include <algorithm>
+
+namespace {
+
+QString resourcePath(const char *name)
+{
+    return QStringLiteral(ORVANE_RESOURCES_DIR "/") + QLatin1String(name);
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+quint16 le16(const QByteArray &data, qsizetype at)
+{
+    return qFromLittleEndian<quint16>(data.constData() + at);
+}
+
+quint32 le32(const QByteArray &data, qsizetype at)
+{
+    return qFromLittleEndian<quint32>(data.constData() + at);
+}
+
+// Picture rows are written down as runs, the way they are designed.
+struct Run
+{
+    int count;
+    QRgb colour;
+};
+
+QList<QRgb> expand(std::initializer_list<Run> runs)
+{
+    QList<QRgb> rows;
+    for (const Run &run : runs)
+        rows.append(QList<QRgb>(run.count, run.colour));
+    return rows;
+}
+
+// clang-format off
+QList<QRgb> barRows()
+{
+    return expand({
+        {2, 0xFFFFFF}, {1, 0x223344}, {1, 0xFFFFFF}, {2, 0xB3C3CB}, {1, 0x223344},
+        {1, 0xFDFDFE}, {1, 0xFAFCFC}, {1, 0xF7FAFB}, {1, 0xF4F7F9}, {1, 0xF1F5F7},
+        {1, 0xEDF2F5}, {1, 0xE9EFF2}, {1, 0xE5ECF0}, {1, 0xE0E9ED}, {1, 0xDCE6EB},
+        {1, 0xD7E3E8}, {1, 0xD2DFE5}, {1, 0xCEDCE3}, {1, 0xC9D8E0}, {1, 0xC4D5DD},
+        {1, 0xBFD1DA}, {1, 0xB9CDD7}, {1, 0xB4CAD4}, {1, 0xAFC6D1}, {1, 0xABC3CF},
+        {1, 0xFFFFFF}, {1, 0x223344}, {7, 0xB3C3CB}, {1, 0x223344}, {2, 0xFFFFFF},
+        {2, 0xB3C3CB},
+    });
+}
+
+QList<QRgb> panelRows()
+{
+    return expand({
+        {1, 0xFDFDFE}, {1, 0xFAFCFC}, {2, 0xF7FAFB}, {1, 0xF4F7F9}, {1, 0xF1F5F7},
+        {1, 0xEDF2F5}, {1, 0xE9EFF2}, {1, 0xE5ECF0}, {1, 0xE0E9ED}, {1, 0xDCE6EB},
+        {1, 0xD7E3E8}, {1, 0xD2DFE5}, {1, 0xCEDCE3}, {1, 0xC9D8E0}, {1, 0xC4D5DD},
+        {1, 0xBFD1DA}, {1, 0xB9CDD7}, {2, 0xB4CAD4}, {1, 0xAFC6D1}, {2, 0xABC3CF},
+        {8, 0xB3C3CB},
+    });
+}
+// clang-format on
+
+QString hex(QRgb colour)
+{
+    return QStringLiteral("#%1").arg(colour & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
+}
+
+bool isBrown(QRgb c)
+{
+    return qRed(c) > qGreen(c) && qGreen(c) > qBlue(c) && qRed(c) >= 50 && qRed(c) <= 160;
+}
+
+bool isOrange(QRgb c)
+{
+    return qRed(c) >= 200 && qGreen(c) >= 80 && qGreen(c) <= 200 && qBlue(c) < 100;
+}
+
+bool hasSoftEdges(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0 && qAlpha(image.pixel(x, y)) < 255)
+                return true;
+    return false;
+}
+
+} // namespace
+
+class TestResources : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void picture_data();
+    void picture();
+
+    void iconDirectory();
+    void iconImage_data();
+    void iconImage();
+    void iconAsWindowIcon();
+};
+
+void TestResources::picture_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("paletteSize");
+    QTest::addColumn<QList<QRgb>>("rows");
+    QTest::newRow("bar") << resourcePath("bar.gif") << 32 << barRows();
+    QTest::newRow("panel") << resourcePath("panel.gif") << 256 << panelRows();
+}
+
+void TestResources::picture()
+{
+    QFETCH(QString, path);
+    QFETCH(int, paletteSize);
+    QFETCH(QList<QRgb>, rows);
+    const int width = 41;
+
+    const QByteArray data = readAll(path);
+    QVERIFY2(data.size() > 13, qPrintable(path));
+    QCOMPARE(data.left(6), QByteArray("GIF89a"));
+    QCOMPARE(int(le16(data, 6)), width);
+    QCOMPARE(int(le16(data, 8)), int(rows.size()));
+    const auto screenFlags = quint8(data.at(10));
+    QVERIFY2(screenFlags & 0x80, "no global colour table");
+    QCOMPARE(2 << (screenFlags & 0x07), paletteSize);
+
+    QImageReader reader(path);
+    QCOMPARE(reader.format(), QByteArray("gif"));
+    QCOMPARE(reader.imageCount(), 1);
+    const QImage image = reader.read();
+    QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+    QCOMPARE(image.size(), QSize(width, int(rows.size())));
+    QVERIFY(!image.hasAlphaChannel());
+
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < width; ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (pixel != qRgb(qRed(rows[y]), qGreen(rows[y]), qBlue(rows[y])))
+                QFAIL(qPrintable(QStringLiteral("row %1, column %2: %3 instead of %4")
+                                     .arg(y)
+                                     .arg(x)
+                                     .arg(hex(pixel), hex(rows[y]))));
+        }
+    }
+}
+
+// Qt reports neither the bit depth stored in the directory nor the colour table of an entry.
+void TestResources::iconDirectory()
+{
+    const QByteArray data = readAll(resourcePath("orvane.ico"));
+    QVERIFY(data.size() >= 6);
+    QCOMPARE(le16(data, 0), quint16(0));
+    QCOMPARE(le16(data, 2), quint16(1)); // an icon, not a cursor
+    QCOMPARE(le16(data, 4), quint16(7));
+
+    const QList<QPair<int, int>> expected = {{48, 8},  {32, 8},  {16, 8}, {128, 32},
+                                             {48, 32}, {32, 32}, {16, 32}};
+    qsizetype end = 6 + 16 * expected.size();
+    QVERIFY(data.size() >= end);
+    for (int i = 0; i < expected.size(); ++i) {
+        const qsizetype at = 6 + 16 * i;
+        const auto [size, bits] = expected[i];
+        const QString where = QStringLiteral("entry %1").arg(i);
+        QCOMPARE(int(quint8(data.at(at))), size);
+        QCOMPARE(int(quint8(data.at(at + 1))), size);
+        QCOMPARE(le16(data, at + 4), quint16(1));
+        QCOMPARE(int(le16(data, at + 6)), bits);
+        const quint32 length = le32(data, at + 8);
+        const quint32 offset = le32(data, at + 12);
+        QVERIFY2(length >= 40 && offset >= end && offset + length <= quint32(data.size()),
+                 qPrintable(where));
+        end = offset + length;
+
+        // The image itself: a BMP header with the height doubled for the mask.
+        QCOMPARE(le32(data, offset), quint32(40));
+        QCOMPARE(int(le32(data, offset + 4)), size);
+        QCOMPARE(int(le32(data, offset + 8)), 2 * size);
+        QCOMPARE(int(le16(data, offset + 14)), bits);
+        const quint32 colours = le32(data, offset + 32);
+        if (bits == 8)
+            QVERIFY2(colours == 0 || colours == 256, qPrintable(where));
+        const quint32 tableBytes = bits == 8 ? 4 * 256 : 0;
+        const quint32 maskBytes = (quint32(size) + 31) / 32 * 4 * quint32(size);
+        QCOMPARE(length, 40 + tableBytes + quint32(size * size * bits / 8) + maskBytes);
+
+        // Qt goes by the alpha of a 32-bit image, other readers by its mask: they must agree.
+        if (bits == 32) {
+            const qsizetype pixels = offset + 40;
+            const qsizetype mask = pixels + 4 * size * size;
+            const int maskStride = (size + 31) / 32 * 4;
+            int disagreements = 0;
+            for (int y = 0; y < size; ++y) {
+                for (int x = 0; x < size; ++x) {
+                    const bool clear = data.at(pixels + 4 * (y * size + x) + 3) == 0;
+                    const bool masked = data.at(mask + y * maskStride + x / 8) & (0x80 >> (x % 8));
+                    disagreements += clear != masked;
+                }
+            }
+            QCOMPARE(disagreements, 0);
+        }
+    }
+}
+
+void TestResources::iconImage_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("alpha");
+    QTest::newRow("48 px, 256 colours") << 0 << 48 << false;
+    QTest::newRow("32 px, 256 colours") << 1 << 32 << false;
+    QTest::newRow("16 px, 256 colours") << 2 << 16 << false;
+    QTest::newRow("128 px, 32 bits") << 3 << 128 << true;
+    QTest::newRow("48 px, 32 bits") << 4 << 48 << true;
+    QTest::newRow("32 px, 32 bits") << 5 << 32 << true;
+    QTest::newRow("16 px, 32 bits") << 6 << 16 << true;
+}
+
+void TestResources::iconImage()
+{
+    QFETCH(int, index);
+    QFETCH(int, size);
+    QFETCH(bool, alpha);
+
+    QImageReader reader(resourcePath("orvane.ico"));
+    QCOMPARE(reader.format(), QByteArray("ico"));
+    QCOMPARE(reader.imageCount(), 7);
+    QVERIFY(reader.jumpToImage(index));
+    QCOMPARE(reader.imageFormat(), alpha ? QImage::Format_ARGB32 : QImage::Format_Indexed8);
+    const QImage image = reader.read();
+    QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+    QCOMPARE(image.size(), QSize(size, size));
+
+    // A sunflower on nothing: clear corners, a brown middle, an orange petal straight above it
+    // (at 16 pixels the petal's pixel also takes in a gap between petals).
+    const int last = size - 1;
+    for (const QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
+        QCOMPARE(qAlpha(image.pixel(corner)), 0);
+    const QRgb middle = image.pixel(size / 2, size / 2);
+    QVERIFY2(isBrown(middle) && qAlpha(middle) == 255, qPrintable(hex(middle)));
+    const QRgb petal = image.pixel(size / 2, size / 5);
+    QVERIFY2(isOrange(petal) && qAlpha(petal) >= 128, qPrintable(hex(petal)));
+    QCOMPARE(hasSoftEdges(image), alpha);
+}
+
+// The window takes its icon from the file as a whole; at each size Qt must pick the image
+// with alpha over the 256-colour one.
+void TestResources::iconAsWindowIcon()
+{
+    const QIcon icon(resourcePath("orvane.ico"));
+    QList<QSize> sizes = icon.availableSizes();
+    std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+    QCOMPARE(sizes, (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {128, 128}}));
+    for (const int size : {16, 32, 48}) {
+        const QImage image = icon.pixmap(size).toImage();
+        QCOMPARE(image.size(), QSize(size, size));
+        QVERIFY2(hasSoftEdges(image), qPrintable(QString::number(size)));
+    }
+}
+
+QTEST_MAIN(TestResources)
+#include "tst_resources.moc"
