@@ -36,6 +36,9 @@ private slots:
     void fixedPlaces();
     void selfSizingLabelsGrowLeftward();
     void tabOrderAndFirstFocus();
+    void stackingOrder();
+    void picturesStretchedAndStacked_data();
+    void picturesStretchedAndStacked();
 
 private:
     std::unique_ptr<MainFrm> m_frm;
@@ -112,6 +115,84 @@ void TestLayout::tabOrderAndFirstFocus()
     }
     for (const Label *label : f.findChildren<Label *>())
         QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+}
+
+void TestLayout::stackingOrder()
+{
+    // Front to back as designed, with the child windows in front of every label.
+    MainFrm &f = *m_frm;
+    QList<QWidget *> children;
+    for (QObject *child : f.children())
+        if (auto *widget = qobject_cast<QWidget *>(child))
+            children << widget;
+    qsizetype frontmostLabel = -1, backmostChildWindow = children.size();
+    qsizetype previous = children.size();
+    for (const Design::Control &c : Design::controls()) {
+        if (c.kind == Design::Kind::Timer || c.kind == Design::Kind::Image)
+            continue;
+        const qsizetype place = children.indexOf(f.findChild<QWidget *>(c.displayName()));
+        QVERIFY2(place >= 0 && place < previous, qPrintable(c.displayName()));
+        previous = place;
+        if (c.kind == Design::Kind::Label)
+            frontmostLabel = qMax(frontmostLabel, place);
+        else
+            backmostChildWindow = qMin(backmostChildWindow, place);
+    }
+    QVERIFY(frontmostLabel < backmostChildWindow);
+    // Where the title labels overlap, the mid-grey one lies in front.
+    f.lblTitle(0).setCaption(QStringLiteral("هيدروجين"));
+    f.lblTitle(1).setCaption(QStringLiteral("هيدروجين"));
+    const QPoint overlap = f.lblTitle(0).geometry().intersected(f.lblTitle(1).geometry()).center();
+    QCOMPARE(f.childAt(overlap), &f.lblTitle(1));
+}
+
+void TestLayout::picturesStretchedAndStacked_data()
+{
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("front"); // the img00001 member whose picture shows there
+    QTest::addColumn<int>("behind"); // the one it covers, -1 for none
+
+    QTest::newRow("header panel") << 30 << 1 << -1;
+    QTest::newRow("upper bar over header panel") << 64 << 2 << 1;
+    QTest::newRow("upper bar over upper panel") << 85 << 2 << 0;
+    QTest::newRow("upper panel over large panel") << 150 << 0 << 4;
+    QTest::newRow("middle bar over upper panel") << 200 << 3 << 0;
+    QTest::newRow("middle bar over large panel") << 212 << 3 << 4;
+    QTest::newRow("large panel") << 300 << 4 << -1;
+    QTest::newRow("footer bar over large panel") << 424 << 5 << 4;
+}
+
+void TestLayout::picturesStretchedAndStacked()
+{
+    QFETCH(int, y);
+    QFETCH(int, front);
+    QFETCH(int, behind);
+    MainFrm &f = *m_frm;
+    const QImage window = f.grab().toImage();
+
+    // The colours a picture may show at window row y: its row at that height, or a neighbour
+    // where a band edge falls between pixels.
+    const auto coloursAt = [&f](int member, int y) {
+        const Image &image = f.img00001(member);
+        const QImage picture = image.picture().toImage();
+        const QRect place = image.geometry(&f);
+        const int row = (y - place.top()) * picture.height() / place.height();
+        QSet<QRgb> colours;
+        for (int r = qMax(0, row - 1); r <= qMin(picture.height() - 1, row + 1); ++r)
+            colours.insert(picture.pixel(0, r));
+        return colours;
+    };
+    const QSet<QRgb> expected = coloursAt(front, y);
+    // Across the whole width, the left and right edges included: the picture is stretched.
+    for (int x : {0, 1, 100, 200, 380, 381}) {
+        if (const QWidget *child = f.childAt(x, y); child && !qobject_cast<const Label *>(child))
+            continue; // a child window lies over the pictures there
+        const QRgb pixel = window.pixel(x, y);
+        QVERIFY2(expected.contains(pixel),
+                 qPrintable(QStringLiteral("%1,%2: %3").arg(x).arg(y).arg(pixel, 0, 16)));
+        if (behind >= 0 && !coloursAt(front, y).intersects(coloursAt(behind, y)))
+            QVERIFY(!coloursAt(behind, y).contains(pixel));
+    }
 }
 
 QTEST_MAIN(TestLayout)
