@@ -1,8 +1,7 @@
 // Renders the main window's three buttons, normal, pressed and disabled, into one PNG, four
 // times enlarged, with a row at device pixel ratio 2 below.
-// Run: QT_QPA_PLATFORM=offscreen build/bench/gbutton_demo [out.png]
-#include "gbutton.h"
-#include "propertybag.h"
+// Run: QT_QPA_PLATFORM=offscreen build/bench/bench_gbutton_demo [out.png]
+#include "mainbuttons.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -10,36 +9,6 @@
 #include <QTextStream>
 
 namespace {
-
-struct Stored
-{
-    const char *name;
-    QString caption;
-    QRect place; // pixels, as the window shows them
-};
-
-QFont designFont()
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    return font;
-}
-
-GButton *makeButton(QWidget *container, const Stored &stored)
-{
-    auto *button = new GButton(container);
-    button->setObjectName(QString::fromLatin1(stored.name));
-    button->ReadProperties(PropertyBag{
-        {QStringLiteral("_extentx"), 0},
-        {QStringLiteral("_extenty"), 661},
-        {QStringLiteral("backcolor"), 0x00E7E6D8},
-        {QStringLiteral("forecolor"), 0x00404040},
-        {QStringLiteral("font"), designFont()},
-        {QStringLiteral("caption"), stored.caption},
-    });
-    button->setGeometry(stored.place);
-    return button;
-}
 
 void press(GButton *button)
 {
@@ -63,21 +32,12 @@ QImage renderRow(QWidget &container, qreal ratio)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Noto Sans Arabic"), QStringLiteral("DejaVu Sans")});
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gbutton-demo.png");
 
     QWidget container;
     container.setFixedSize(250, 33);
     container.setLayoutDirection(Qt::RightToLeft);
-    const Stored stored[] = {
-        {"cmdExit", QStringLiteral("خـروج"), QRect(8, 4, 73, 25)},
-        {"cmdShowAll", QStringLiteral("عـرض الكـل"), QRect(81, 4, 86, 25)},
-        {"cmdSearch", QStringLiteral("بـحـــث"), QRect(167, 4, 74, 25)},
-    };
-    QList<GButton *> buttons;
-    for (const Stored &s : stored)
-        buttons.append(makeButton(&container, s));
+    const QList<GButton *> buttons = addMainButtons(&container);
     container.show();
 
     constexpr int zoom = 4;

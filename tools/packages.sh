@@ -26,3 +26,6 @@ ensure_packages() {
 
 # What building and starting the program needs.
 ORVANE_BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-noto-core fonts-dejavu-core)
+
+# What the benchmarks need beyond the build: an X server for the idle measurement (bench/idle.sh).
+ORVANE_BENCH_PACKAGES=(xvfb)
