@@ -6,6 +6,7 @@
 #include "input.h"
 #include "propertybag.h"
 #include "roundrect.h"
+#include "sharedtimer.h"
 #include "systemcolors.h"
 
 #include <QAccessible>
@@ -14,7 +15,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QTimer>
 
 #include <algorithm>
 #include <stdexcept>
@@ -161,11 +161,11 @@ void installAccessibility()
 
 } // namespace
 
-GButton::GButton(QWidget *parent) : QWidget(parent), tmr(new QTimer(this))
+GButton::GButton(QWidget *parent) : QWidget(parent), tmr(new SharedTimer(this))
 {
     tmr->setObjectName(QStringLiteral("tmr"));
     tmr->setInterval(TimerInterval);
-    connect(tmr, &QTimer::timeout, this, &GButton::tmr_Timer);
+    connect(tmr, &SharedTimer::timeout, this, &GButton::tmr_Timer);
     tmr->start();
 
     setFocusPolicy(Qt::StrongFocus);

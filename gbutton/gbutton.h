@@ -7,7 +7,7 @@
 
 class PropertyBag;
 class QPainter;
-class QTimer;
+class SharedTimer;
 
 // The program's rounded push button: owner-drawn face, two-line bevel that sinks while pressed,
 // black outline, centred caption. It follows the cursor with a 20 ms timer (hover paints like
@@ -126,6 +126,6 @@ private:
     quint32 m_foreColor = 0x80000012;
     QPixmap m_mouseIcon;
     qint16 m_mousePointer = 0;
-    QTimer *tmr;
+    SharedTimer *tmr;
     bool m_doubleClickCapture = false;
 };

@@ -1,6 +1,7 @@
 #include "ambient.h"
 #include "gbutton.h"
 #include "propertybag.h"
+#include "sharedtimer.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -88,7 +89,7 @@ struct Scene
     QPoint global(QPoint inButton) const { return button->mapToGlobal(inButton); }
     QPoint inWindow(QPoint inButton) const { return button->mapTo(&window, inButton); }
     QPoint centre() const { return button->rect().center(); }
-    QTimer *timer() const { return button->findChild<QTimer *>(QStringLiteral("tmr")); }
+    SharedTimer *timer() const { return button->findChild<SharedTimer *>(QStringLiteral("tmr")); }
     // Moves the cursor as the window system reports it: the window sees a move there.
     void pointTo(QPoint inButton)
     {
@@ -909,7 +910,7 @@ void TestGButton::timerFollowsTheCursor()
 
     // A cut-off corner is not the button.
     scene.pointTo(QPoint(0, 0));
-    QSignalSpy ticks(scene.timer(), &QTimer::timeout);
+    QSignalSpy ticks(scene.timer(), &SharedTimer::timeout);
     QTRY_VERIFY(ticks.count() >= 2);
     QCOMPARE(scene.button->buttonState(), GButton::StateNormal);
 }
@@ -1071,7 +1072,7 @@ void TestGButton::disabledButtonNeverHovers()
     QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
     scene.button->setEnabled(false);
     scene.pointTo(scene.centre());
-    QSignalSpy ticks(scene.timer(), &QTimer::timeout);
+    QSignalSpy ticks(scene.timer(), &SharedTimer::timeout);
     QTRY_VERIFY(ticks.count() >= 2);
     QCOMPARE(scene.button->buttonState(), GButton::StateNormal);
 

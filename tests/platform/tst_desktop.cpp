@@ -2,9 +2,11 @@
 #include "cursor.h"
 #include "input.h"
 #include "roundrect.h"
+#include "sharedtimer.h"
 #include "systemcolors.h"
 
 #include <QApplication>
+#include <QSignalSpy>
 #include <QKeyEvent>
 #include <QTest>
 #include <QWidget>
@@ -35,6 +37,9 @@ private slots:
     void mousePointerShapes_data();
     void mousePointerShapes();
     void ambientFont();
+    void sharedTimersTickTogether();
+    void sharedTimerSurvivesChangesInATick_data();
+    void sharedTimerSurvivesChangesInATick();
 
 private:
     // A window with two overlapping children, the right one above the left, and an inner
@@ -337,6 +342,78 @@ void TestDesktop::ambientFont()
     QCOMPARE(Ambient::font(control), container.font());
     QWidget alone;
     QCOMPARE(Ambient::font(alone), QApplication::font());
+}
+
+void TestDesktop::sharedTimersTickTogether()
+{
+    SharedTimer first;
+    SharedTimer second;
+    SharedTimer other;
+    for (SharedTimer *t : {&first, &second})
+        t->setInterval(5);
+    other.setInterval(7);
+    QStringList log;
+    connect(&first, &SharedTimer::timeout, this, [&log] { log << QStringLiteral("first"); });
+    connect(&second, &SharedTimer::timeout, this, [&log] { log << QStringLiteral("second"); });
+    QSignalSpy otherTicks(&other, &SharedTimer::timeout);
+    second.start();
+    first.start();
+    other.start();
+    QVERIFY(first.isActive() && second.isActive());
+    QTRY_VERIFY(log.size() >= 6);
+    QTRY_VERIFY(otherTicks.count() >= 2);
+    // Same interval, same beat: they always tick in pairs, in the order they were started.
+    const qsizetype pairs = log.size() / 2;
+    for (qsizetype i = 0; i < pairs; ++i)
+        QCOMPARE(log.mid(2 * i, 2), (QStringList{QStringLiteral("second"), QStringLiteral("first")}));
+
+    second.stop();
+    QVERIFY(!second.isActive());
+    log.clear();
+    QTRY_VERIFY(log.size() >= 3);
+    QVERIFY(!log.contains(QStringLiteral("second")));
+
+    // A new interval takes the running timer along.
+    first.setInterval(7);
+    QCOMPARE(first.interval(), 7);
+    QVERIFY(first.isActive());
+    log.clear();
+    QTRY_VERIFY(log.size() >= 2);
+}
+
+void TestDesktop::sharedTimerSurvivesChangesInATick_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("stop the next one") << "stop";
+    QTest::newRow("delete the next one") << "delete";
+}
+
+void TestDesktop::sharedTimerSurvivesChangesInATick()
+{
+    QFETCH(QString, change);
+    SharedTimer first;
+    auto *second = new SharedTimer;
+    int secondTicks = 0;
+    for (SharedTimer *t : {&first, second})
+        t->setInterval(3);
+    connect(second, &SharedTimer::timeout, this, [&secondTicks] { ++secondTicks; });
+    connect(&first, &SharedTimer::timeout, this, [&] {
+        if (!second)
+            return;
+        if (change == u"stop") {
+            second->stop();
+        } else {
+            delete second;
+            second = nullptr;
+        }
+    });
+    first.start();
+    second->start();
+    QSignalSpy firstTicks(&first, &SharedTimer::timeout);
+    QTRY_VERIFY(firstTicks.count() >= 3);
+    // Changed by the first timer's handler, the second never ticks in that turn or after.
+    QCOMPARE(secondTicks, 0);
+    delete second;
 }
 
 QTEST_MAIN(TestDesktop)
