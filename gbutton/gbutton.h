@@ -26,6 +26,8 @@ public:
 
     explicit GButton(QWidget *parent = nullptr);
 
+    // setEnabled() and setFont() also announce the change and repaint; called through a QWidget
+    // pointer they are QWidget's own and do neither.
     quint32 BackColor() const;
     void setBackColor(quint32 New_BackColor);
     quint32 ForeColor() const;

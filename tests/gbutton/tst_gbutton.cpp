@@ -168,6 +168,9 @@ private slots:
     void disabledCaptionIsEmbossed();
     void ampersandUnderlinesTheNextCharacter();
     void doubledAmpersandShowsOne();
+    void captionIsCentred_data();
+    void captionIsCentred();
+    void wrappedMeasureStillDrawsOneLine();
     void foreColorRepaintsOnceAndOutlineStaysBlack();
     void focusColorChangesNothingOnScreen();
     void smallSurfaces_data();
@@ -177,6 +180,7 @@ private slots:
 
     // Properties and persistence
     void newButtonDefaults();
+    void bagKeepsWhatTheButtonDoesNotOwn();
     void loadsUnderAnyCase_data();
     void loadsUnderAnyCase();
     void loadsTheStoredDesign();
@@ -423,6 +427,50 @@ void TestGButton::doubledAmpersandShowsOne()
     QVERIFY(width < two - 2);
 }
 
+void TestGButton::captionIsCentred_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("short") << "Fe" << QSize(80, 30);
+    QTest::newRow("wide button") << "Fe" << QSize(200, 30);
+    QTest::newRow("tall button") << "Fe" << QSize(80, 60);
+    QTest::newRow("Arabic") << QStringLiteral("عـرض الكـل") << QSize(100, 30);
+}
+
+void TestGButton::captionIsCentred()
+{
+    QFETCH(QString, caption);
+    QFETCH(QSize, size);
+    Scene scene(size);
+    QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
+    scene.button->setCaption(caption);
+    const QRect box = ink(render(*scene.button));
+    QVERIFY(!box.isEmpty());
+    // Centred between the outline's inner edges, give or take the glyphs' own side bearings.
+    const QRect inside(1, 1, size.width() - 3, size.height() - 3);
+    QVERIFY2(qAbs(box.center().x() - inside.center().x()) <= 2,
+             qPrintable(QStringLiteral("%1 vs %2").arg(box.center().x()).arg(inside.center().x())));
+    QVERIFY2(qAbs(box.center().y() - inside.center().y()) <= 3,
+             qPrintable(QStringLiteral("%1 vs %2").arg(box.center().y()).arg(inside.center().y())));
+}
+
+void TestGButton::wrappedMeasureStillDrawsOneLine()
+{
+    // Too long for the narrow button, the caption is measured as two lines and so placed half
+    // a line higher, but it is drawn as one line all the same.
+    Scene wide(QSize(200, 60));
+    Scene narrow(QSize(44, 60)); // room for one "Iron" a line
+    QVERIFY(QTest::qWaitForWindowExposed(&narrow.window));
+    for (Scene *s : {&wide, &narrow})
+        s->button->setCaption(QStringLiteral("Iron Iron"));
+    const QRect oneLine = ink(render(*wide.button));
+    const QRect wrapped = ink(render(*narrow.button));
+    QCOMPARE(wrapped.height(), oneLine.height());
+    const int halfLine = QFontMetrics(narrow.button->Font()).height() / 2;
+    QVERIFY2(qAbs(oneLine.top() - wrapped.top() - halfLine) <= 1,
+             qPrintable(QStringLiteral("%1 - %2").arg(oneLine.top()).arg(wrapped.top())));
+}
+
 void TestGButton::foreColorRepaintsOnceAndOutlineStaysBlack()
 {
     Scene scene(QSize(80, 30));
@@ -548,6 +596,25 @@ void TestGButton::newButtonDefaults()
     PropertyBag bag;
     button.WriteProperties(bag);
     QVERIFY2(bag.entries().isEmpty(), qPrintable(bag.entries().value(0).first));
+}
+
+void TestGButton::bagKeepsWhatTheButtonDoesNotOwn()
+{
+    PropertyBag bag{{QStringLiteral("_extentx"), 2275},
+                    {QStringLiteral("_extenty"), 661},
+                    {QStringLiteral("caption"), QStringLiteral("old")}};
+    QCOMPARE(bag.ReadProperty(QStringLiteral("_ExtentX")), QVariant(2275));
+    QCOMPARE(bag.ReadProperty(QStringLiteral("missing"), 7), QVariant(7));
+
+    GButton button;
+    button.ReadProperties(bag);
+    button.setCaption(QStringLiteral("new"));
+    button.WriteProperties(bag);
+    // The container's own entries stay; the caption is replaced in place, under its stored name.
+    QCOMPARE(bag.entries().size(), 3);
+    QCOMPARE(bag.entries().at(0), PropertyBag::Entry(QStringLiteral("_extentx"), 2275));
+    QCOMPARE(bag.entries().at(1), PropertyBag::Entry(QStringLiteral("_extenty"), 661));
+    QCOMPARE(bag.entries().at(2), PropertyBag::Entry(QStringLiteral("caption"), QStringLiteral("new")));
 }
 
 void TestGButton::loadsUnderAnyCase_data()
