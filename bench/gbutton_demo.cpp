@@ -32,7 +32,8 @@ QImage renderRow(QWidget &container, qreal ratio)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gbutton-demo.png");
+    const QString out =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gbutton-demo.png");
 
     QWidget container;
     container.setFixedSize(250, 33);

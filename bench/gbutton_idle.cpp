@@ -25,8 +25,7 @@ double processCpuSeconds()
     return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
 }
 
-template<typename F>
-double microsecondsPerCall(int calls, F f)
+template<typename F> double microsecondsPerCall(int calls, F f)
 {
     QElapsedTimer timer;
     timer.start();
@@ -41,7 +40,9 @@ void lookups(QTextStream &out, const QList<GButton *> &buttons)
     const QPoint over = buttons[1]->mapToGlobal(QPoint(20, 10));
     const int calls = 2000;
     int found = 0;
-    const auto count = [&found, &buttons](const QWidget *w) { found += w == buttons[1]; };
+    const auto count = [&found, &buttons](const QWidget *w) {
+        found += w == buttons[1];
+    };
     const double tracked = microsecondsPerCall(calls, [&] { count(Cursor::widgetUnderCursor()); });
     const int foundTracked = std::exchange(found, 0);
     const double asked =
@@ -54,7 +55,8 @@ void lookups(QTextStream &out, const QList<GButton *> &buttons)
                .arg(calls);
     out << QStringLiteral("  cursor position and widget asked of the window system: %1 us\n")
                .arg(asked, 0, 'f', 3);
-    out << QStringLiteral("  widget at a given point (window system): %1 us\n").arg(askedAt, 0, 'f', 3);
+    out << QStringLiteral("  widget at a given point (window system): %1 us\n")
+               .arg(askedAt, 0, 'f', 3);
 }
 
 } // namespace

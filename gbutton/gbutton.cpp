@@ -288,7 +288,8 @@ void GButton::setFocusColor(quint32 New_FocusColor)
 void GButton::SetFocus()
 {
     if (!isVisible() || !isEnabled())
-        throw std::runtime_error("GButton::SetFocus: a hidden or disabled button cannot take the focus");
+        throw std::runtime_error(
+            "GButton::SetFocus: a hidden or disabled button cannot take the focus");
     setFocus(Qt::OtherFocusReason);
 }
 
@@ -388,7 +389,8 @@ void GButton::drawFace(QPainter &painter, const Shades &shades)
     const QRect row = lineRect(1, 0, W - 1, 0);
     if (row.isEmpty() || H - 1 < 1)
         return;
-    painter.fillRect(QRect(row.left(), 1, row.width(), H - 1), toQColor(ShadeColor(shades.face, 0)));
+    painter.fillRect(QRect(row.left(), 1, row.width(), H - 1),
+                     toQColor(ShadeColor(shades.face, 0)));
 }
 
 void GButton::drawBevel(QPainter &painter, const Shades &s)
@@ -466,7 +468,9 @@ quint32 GButton::ShadeColor(quint32 colour, qint16 amount)
     c.blue = narrow16(qint64(c.blue) - amount);
     c.green = narrow16(qint64(c.green) - amount);
     c.red = narrow16(qint64(c.red) - amount);
-    const auto channel = [](qint16 v) { return quint32(std::clamp<int>(v, 0, 255)); };
+    const auto channel = [](qint16 v) {
+        return quint32(std::clamp<int>(v, 0, 255));
+    };
     return channel(c.red) + 256 * channel(c.green) + 65536 * channel(c.blue);
 }
 

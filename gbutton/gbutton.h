@@ -21,7 +21,12 @@ class GButton : public QWidget
     Q_OBJECT
 
 public:
-    enum ButtonState { StateNormal = 0, StatePressed = 1, StateHover = 2 };
+    enum ButtonState
+    {
+        StateNormal = 0,
+        StatePressed = 1,
+        StateHover = 2
+    };
     Q_ENUM(ButtonState)
 
     explicit GButton(QWidget *parent = nullptr);

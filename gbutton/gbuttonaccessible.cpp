@@ -24,8 +24,7 @@ QString withoutMnemonics(const QString &caption)
 
 GButtonAccessible::GButtonAccessible(GButton *button)
     : QAccessibleWidget(button, QAccessible::PushButton)
-{
-}
+{}
 
 QString GButtonAccessible::text(QAccessible::Text t) const
 {

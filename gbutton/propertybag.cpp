@@ -51,5 +51,4 @@ qsizetype PropertyBag::indexOf(const QString &name) const
 PropertyTypeError::PropertyTypeError(const QString &name)
     : std::runtime_error("property '" + name.toStdString() + "': stored value has the wrong type"),
       m_name(name)
-{
-}
+{}

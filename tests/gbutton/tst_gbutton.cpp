@@ -107,7 +107,8 @@ struct EventLog
 {
     explicit EventLog(GButton *button)
     {
-        QObject::connect(button, &GButton::Click, button, [this] { entries << QStringLiteral("Click"); });
+        QObject::connect(button, &GButton::Click, button,
+                         [this] { entries << QStringLiteral("Click"); });
         QObject::connect(button, &GButton::MouseDown, button,
                          [this](qint16 &b, qint16 &, float &x, float &y) {
                              entries << QStringLiteral("MouseDown %1").arg(b);
@@ -262,8 +263,8 @@ void TestGButton::faceBevelAndOutline_data()
         << 0x00000000u << GButton::StatePressed << rgb(0, 0, 0) << rgb(0, 0, 0) << rgb(0, 0, 0)
         << rgb(0, 0, 0) << rgb(10, 10, 10) << rgb(5, 5, 5);
     QTest::newRow("black normal, dark lines stop at 0")
-        << 0x00000000u << GButton::StateNormal << rgb(0, 0, 0) << rgb(10, 10, 10)
-        << rgb(20, 20, 20) << rgb(15, 15, 15) << rgb(0, 0, 0) << rgb(0, 0, 0);
+        << 0x00000000u << GButton::StateNormal << rgb(0, 0, 0) << rgb(10, 10, 10) << rgb(20, 20, 20)
+        << rgb(15, 15, 15) << rgb(0, 0, 0) << rgb(0, 0, 0);
     // Red in the low byte, blue in the high one.
     QTest::newRow("channel order")
         << 0x00805020u << GButton::StateNormal << rgb(0x20, 0x50, 0x80) << rgb(42, 90, 138)
@@ -295,7 +296,7 @@ void TestGButton::faceBevelAndOutline()
     QCOMPARE(button.buttonState(), state);
 
     const QImage image = render(button);
-    const int W = button.width() - 1; // last column
+    const int W = button.width() - 1;  // last column
     const int H = button.height() - 1; // last row
     const int mx = W / 2;
     const int my = H / 2;
@@ -515,9 +516,9 @@ void TestGButton::focusColorChangesNothingOnScreen()
 void TestGButton::smallSurfaces_data()
 {
     QTest::addColumn<QSize>("size");
-    for (const QSize s : {QSize(1, 1), QSize(2, 1), QSize(1, 2), QSize(2, 2), QSize(5, 2),
-                          QSize(40, 2), QSize(40, 1), QSize(3, 3), QSize(4, 4), QSize(2, 40),
-                          QSize(7, 5)})
+    for (const QSize s :
+         {QSize(1, 1), QSize(2, 1), QSize(1, 2), QSize(2, 2), QSize(5, 2), QSize(40, 2),
+          QSize(40, 1), QSize(3, 3), QSize(4, 4), QSize(2, 40), QSize(7, 5)})
         QTest::addRow("%dx%d", s.width(), s.height()) << s;
 }
 
@@ -530,9 +531,9 @@ void TestGButton::smallSurfaces()
     const QImage image = render(*scene.button);
 
     // Only the button's own colours appear, and no face row below three pixels of height.
-    const std::set<QRgb> own = {Untouched.rgb(),        qRgb(216, 230, 231), qRgb(226, 240, 241),
-                                qRgb(236, 250, 251),    qRgb(231, 245, 246), qRgb(166, 180, 181),
-                                qRgb(171, 185, 186),    qRgb(0, 0, 0)};
+    const std::set<QRgb> own = {Untouched.rgb(),     qRgb(216, 230, 231), qRgb(226, 240, 241),
+                                qRgb(236, 250, 251), qRgb(231, 245, 246), qRgb(166, 180, 181),
+                                qRgb(171, 185, 186), qRgb(0, 0, 0)};
     bool faceSeen = false;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -614,7 +615,8 @@ void TestGButton::bagKeepsWhatTheButtonDoesNotOwn()
     QCOMPARE(bag.entries().size(), 3);
     QCOMPARE(bag.entries().at(0), PropertyBag::Entry(QStringLiteral("_extentx"), 2275));
     QCOMPARE(bag.entries().at(1), PropertyBag::Entry(QStringLiteral("_extenty"), 661));
-    QCOMPARE(bag.entries().at(2), PropertyBag::Entry(QStringLiteral("caption"), QStringLiteral("new")));
+    QCOMPARE(bag.entries().at(2),
+             PropertyBag::Entry(QStringLiteral("caption"), QStringLiteral("new")));
 }
 
 void TestGButton::loadsUnderAnyCase_data()
@@ -667,7 +669,8 @@ void TestGButton::loadsTheStoredDesign()
     QStringList keys;
     for (const PropertyBag::Entry &e : saved.entries())
         keys << e.first;
-    QCOMPARE(keys, (QStringList{u"BackColor"_s, u"ForeColor"_s, u"Font"_s, u"Caption"_s, u"FocusColor"_s}));
+    QCOMPARE(keys, (QStringList{u"BackColor"_s, u"ForeColor"_s, u"Font"_s, u"Caption"_s,
+                                u"FocusColor"_s}));
     GButton copy;
     copy.ReadProperties(saved);
     QCOMPARE(copy.BackColor(), button.BackColor());
@@ -701,7 +704,8 @@ void TestGButton::savingLeavesDefaultsOut()
         else if (key == u"Enabled")
             button.setEnabled(!changed);
         else if (key == u"Font")
-            button.setFont(changed ? QFont(QStringLiteral("DejaVu Serif"), 20) : QApplication::font());
+            button.setFont(changed ? QFont(QStringLiteral("DejaVu Serif"), 20)
+                                   : QApplication::font());
         else if (key == u"Caption")
             button.setCaption(changed ? QStringLiteral("x") : QString());
         else if (key == u"MouseIcon")
@@ -743,10 +747,16 @@ void TestGButton::loadFailsAtTheBadKey()
     QFETCH(int, bad);
     QFETCH(QVariant, value);
 
-    const QStringList keys{u"backcolor"_s, u"forecolor"_s, u"enabled"_s, u"font"_s,
-                           u"caption"_s, u"mouseicon"_s, u"mousepointer"_s, u"focuscolor"_s};
-    const QList<QVariant> good{0x111111, 0x222222, false, QFont(QStringLiteral("DejaVu Serif"), 15),
-                               QStringLiteral("stored"), picture(), 11, 0x333333};
+    const QStringList keys{u"backcolor"_s, u"forecolor"_s, u"enabled"_s,      u"font"_s,
+                           u"caption"_s,   u"mouseicon"_s, u"mousepointer"_s, u"focuscolor"_s};
+    const QList<QVariant> good{0x111111,
+                               0x222222,
+                               false,
+                               QFont(QStringLiteral("DejaVu Serif"), 15),
+                               QStringLiteral("stored"),
+                               picture(),
+                               11,
+                               0x333333};
     PropertyBag bag;
     for (int i = 0; i < keys.size(); ++i)
         bag.WriteProperty(keys[i], i == bad ? value : good[i]);
@@ -945,10 +955,11 @@ void TestGButton::pressedLookComesBeforeMouseDown()
     PaintCounter paints(scene.button);
     int paintsSeen = -1;
     State stateSeen = GButton::StateNormal;
-    connect(scene.button, &GButton::MouseDown, scene.button, [&](qint16 &, qint16 &, float &, float &) {
-        paintsSeen = paints.count;
-        stateSeen = scene.button->buttonState();
-    });
+    connect(scene.button, &GButton::MouseDown, scene.button,
+            [&](qint16 &, qint16 &, float &, float &) {
+                paintsSeen = paints.count;
+                stateSeen = scene.button->buttonState();
+            });
     QTest::mousePress(scene.button, Qt::LeftButton, {}, scene.centre());
     QCOMPARE(stateSeen, GButton::StatePressed);
     QVERIFY(paintsSeen >= 1);
@@ -989,13 +1000,16 @@ void TestGButton::doubleClickGivesTwoClicks()
     EventLog log(scene.button);
     QWidget *grabberAtSecondDown = nullptr;
     connect(scene.button, &GButton::MouseDown, scene.button,
-            [&](qint16 &, qint16 &, float &, float &) { grabberAtSecondDown = QWidget::mouseGrabber(); });
+            [&](qint16 &, qint16 &, float &, float &) {
+                grabberAtSecondDown = QWidget::mouseGrabber();
+            });
     QCursor::setPos(scene.global(scene.centre()));
     // Through the window, as the system delivers it: press, release, double click, release.
-    QTest::mouseDClick(scene.window.windowHandle(), Qt::LeftButton, {}, scene.inWindow(scene.centre()));
+    QTest::mouseDClick(scene.window.windowHandle(), Qt::LeftButton, {},
+                       scene.inWindow(scene.centre()));
 
-    QCOMPARE(log.entries, (QStringList{u"MouseDown 1"_s, u"MouseUp 1"_s, u"Click"_s, u"MouseDown 1"_s,
-                                       u"MouseUp 1"_s, u"Click"_s}));
+    QCOMPARE(log.entries, (QStringList{u"MouseDown 1"_s, u"MouseUp 1"_s, u"Click"_s,
+                                       u"MouseDown 1"_s, u"MouseUp 1"_s, u"Click"_s}));
     // The second press is the first one's arguments again, taken with the mouse captured; the
     // capture ends with the release.
     QCOMPARE(log.downs.size(), 2);
@@ -1053,16 +1067,15 @@ void TestGButton::keys_data()
 
     const Qt::KeyboardModifiers none;
     QTest::newRow("Return clicks") << Qt::Key_Return << none << "KeyDown 13 0" << 1;
-    QTest::newRow("keypad Enter clicks") << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier)
-                                         << "KeyDown 13 0" << 1;
-    QTest::newRow("Return with Ctrl clicks") << Qt::Key_Return
-                                             << Qt::KeyboardModifiers(Qt::ControlModifier)
-                                             << "KeyDown 13 2" << 1;
+    QTest::newRow("keypad Enter clicks")
+        << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << "KeyDown 13 0" << 1;
+    QTest::newRow("Return with Ctrl clicks")
+        << Qt::Key_Return << Qt::KeyboardModifiers(Qt::ControlModifier) << "KeyDown 13 2" << 1;
     QTest::newRow("space does not") << Qt::Key_Space << none << "KeyDown 32 0" << 0;
     QTest::newRow("letter") << Qt::Key_A << none << "KeyDown 65 0" << 0;
-    QTest::newRow("Shift Ctrl letter") << Qt::Key_A
-                                       << Qt::KeyboardModifiers(Qt::ShiftModifier | Qt::ControlModifier)
-                                       << "KeyDown 65 3" << 0;
+    QTest::newRow("Shift Ctrl letter")
+        << Qt::Key_A << Qt::KeyboardModifiers(Qt::ShiftModifier | Qt::ControlModifier)
+        << "KeyDown 65 3" << 0;
     QTest::newRow("Alt F4") << Qt::Key_F4 << Qt::KeyboardModifiers(Qt::AltModifier)
                             << "KeyDown 115 4" << 0;
     QTest::newRow("escape") << Qt::Key_Escape << none << "KeyDown 27 0" << 0;

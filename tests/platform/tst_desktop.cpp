@@ -6,8 +6,8 @@
 #include "systemcolors.h"
 
 #include <QApplication>
-#include <QSignalSpy>
 #include <QKeyEvent>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -15,7 +15,14 @@
 #include <memory>
 
 // Which widget of the scene a lookup should give.
-enum class Expected { None, Window, Left, Right, Inner };
+enum class Expected
+{
+    None,
+    Window,
+    Left,
+    Right,
+    Inner
+};
 Q_DECLARE_METATYPE(Expected)
 
 class TestDesktop : public QObject
@@ -84,12 +91,12 @@ void TestDesktop::widgetUnderPoint_data()
     QTest::newRow("grandchild") << "" << QPoint(25, 25) << Expected::Inner;
     QTest::newRow("upper sibling wins") << "" << QPoint(100, 40) << Expected::Right;
     QTest::newRow("masked corner shows the one beneath") << "" << QPoint(81, 11) << Expected::Left;
-    QTest::newRow("hidden sibling shows the one beneath") << "hide right" << QPoint(100, 40)
-                                                          << Expected::Left;
-    QTest::newRow("disabled sibling shows the one beneath") << "disable right" << QPoint(100, 40)
-                                                            << Expected::Left;
-    QTest::newRow("disabled child shows its parent") << "disable inner" << QPoint(25, 25)
-                                                     << Expected::Left;
+    QTest::newRow("hidden sibling shows the one beneath")
+        << "hide right" << QPoint(100, 40) << Expected::Left;
+    QTest::newRow("disabled sibling shows the one beneath")
+        << "disable right" << QPoint(100, 40) << Expected::Left;
+    QTest::newRow("disabled child shows its parent")
+        << "disable inner" << QPoint(25, 25) << Expected::Left;
     QTest::newRow("disabled parent takes its children along")
         << "disable left" << QPoint(25, 25) << Expected::Window;
     QTest::newRow("disabled window") << "disable window" << QPoint(25, 25) << Expected::None;
@@ -160,8 +167,8 @@ void TestDesktop::keyCode_data()
                                   << 13;
     QTest::newRow("space") << int(Qt::Key_Space) << none << 32;
     QTest::newRow("letter") << int(Qt::Key_Q) << none << 81;
-    QTest::newRow("letter with shift") << int(Qt::Key_Q) << Qt::KeyboardModifiers(Qt::ShiftModifier)
-                                       << 81;
+    QTest::newRow("letter with shift")
+        << int(Qt::Key_Q) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 81;
     QTest::newRow("digit") << int(Qt::Key_7) << none << 55;
     QTest::newRow("shifted digit") << int(Qt::Key_Exclam) << none << 49;
     QTest::newRow("keypad digit") << int(Qt::Key_7) << Qt::KeyboardModifiers(Qt::KeypadModifier)
@@ -263,10 +270,10 @@ void TestDesktop::roundRect_data()
         << QRect(0, 0, 10, 6) << 5 << QList<QPoint>{{0, 0}, {9, 0}, {0, 5}, {9, 5}};
     QTest::newRow("9 x 9 cuts a rounder corner")
         << QRect(0, 0, 12, 12) << 9
-        << QList<QPoint>{{0, 0}, {1, 0}, {0, 1}, {11, 0}, {10, 0}, {11, 1}, {0, 11}, {1, 11},
-                         {0, 10}, {11, 11}, {10, 11}, {11, 10}};
-    QTest::newRow("offset rectangle") << QRect(3, 2, 6, 4) << 4
-                                      << QList<QPoint>{{3, 2}, {8, 2}, {3, 5}, {8, 5}};
+        << QList<QPoint>{{0, 0},  {1, 0},  {0, 1},  {11, 0},  {10, 0},  {11, 1},
+                         {0, 11}, {1, 11}, {0, 10}, {11, 11}, {10, 11}, {11, 10}};
+    QTest::newRow("offset rectangle")
+        << QRect(3, 2, 6, 4) << 4 << QList<QPoint>{{3, 2}, {8, 2}, {3, 5}, {8, 5}};
     QTest::newRow("no ellipse is the rectangle") << QRect(0, 0, 5, 5) << 0 << QList<QPoint>{};
     QTest::newRow("one row") << QRect(0, 0, 7, 1) << 4 << QList<QPoint>{};
     // The ellipse is cut down to the rectangle's height: 4 x 2 leaves every pixel centre in.
@@ -365,7 +372,8 @@ void TestDesktop::sharedTimersTickTogether()
     // Same interval, same beat: they always tick in pairs, in the order they were started.
     const qsizetype pairs = log.size() / 2;
     for (qsizetype i = 0; i < pairs; ++i)
-        QCOMPARE(log.mid(2 * i, 2), (QStringList{QStringLiteral("second"), QStringLiteral("first")}));
+        QCOMPARE(log.mid(2 * i, 2),
+                 (QStringList{QStringLiteral("second"), QStringLiteral("first")}));
 
     second.stop();
     QVERIFY(!second.isActive());
