@@ -30,3 +30,6 @@ ORVANE_BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-noto-core fonts-dejavu-
 # What the packaging tests need on top: the desktop-entry and AppStream validators, and what
 # CPack uses to build the .deb and work out its library dependencies.
 ORVANE_TEST_PACKAGES=(appstream desktop-file-utils dpkg-dev file)
+
+# What the benchmarks need beyond the build: an X server for the idle measurement (bench/idle.sh).
+ORVANE_BENCH_PACKAGES=(xvfb)
