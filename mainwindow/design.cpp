@@ -1,5 +1,7 @@
 #include "design.h"
 
+#include <optional>
+
 namespace Design {
 namespace {
 
@@ -31,7 +33,7 @@ Control timer(const char *name, bool enabled, int interval)
 }
 
 Control button(const char *name, QRectF twips, int tabIndex, const QString &caption, int extentX,
-               QList<QPair<QString, QVariant>> extra = {})
+               std::optional<quint32> focusColor = std::nullopt)
 {
     Control c = control(Kind::Button, name, -1, twips, tabIndex);
     c.text = caption;
@@ -43,7 +45,9 @@ Control button(const char *name, QRectF twips, int tabIndex, const QString &capt
         {QStringLiteral("font"), buttonFont.toQFont()},
         {QStringLiteral("caption"), caption},
     };
-    c.properties += extra;
+    // Stored only where it differs from the default.
+    if (focusColor)
+        c.properties.WriteProperty(QStringLiteral("focuscolor"), *focusColor);
     return c;
 }
 
@@ -99,7 +103,7 @@ QList<Control> makeControls()
         field(Kind::ComboBox, "cmbR", {3653, 2505, 1905, 315}, 4),
         field(Kind::TextBox, "txtSearch", {3653, 2160, 1905, 345}, 3),
         button("cmdSearch", {2505, 2160, 1110, 375}, 2, QStringLiteral("بـحـــث"), 1958,
-               {{QStringLiteral("focuscolor"), quint32(0x00FFFFFF)}}),
+               0x00FFFFFF),
         button("cmdExit", {120, 2160, 1095, 375}, 9, QStringLiteral("خـروج"), 1931),
         title(1, {2693, 3240, 135, 600}, 11, midGrey),
         title(0, {2723, 3255, 135, 600}, 10, darkGrey),

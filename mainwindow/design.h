@@ -1,8 +1,9 @@
 #pragma once
 
+#include "propertybag.h"
+
 #include <QFont>
 #include <QList>
-#include <QPair>
 #include <QRectF>
 #include <QString>
 #include <QVariant>
@@ -48,7 +49,7 @@ struct Control
     int interval = 0;
 
     // A button's stored properties, keys as stored.
-    QList<QPair<QString, QVariant>> properties;
+    PropertyBag properties;
 
     QString displayName() const;
 };

@@ -1,11 +1,13 @@
 #include "mainfrm.h"
 
 #include "card.h"
+#include "cursor.h"
 #include "design.h"
 #include "gbutton.h"
 #include "melementsinformations.h"
 #include "program.h"
 #include "search.h"
+#include "sharedtimer.h"
 #include "textservices.h"
 #include "twips.h"
 
@@ -74,10 +76,7 @@ void MainFrm::createControls()
             continue;
         case Design::Kind::Button: {
             auto *button = new GButton(this);
-            PropertyBag bag;
-            for (const auto &[key, value] : c.properties)
-                bag.m_values.append({key, value});
-            button->ReadProperties(bag);
+            button->ReadProperties(c.properties);
             button->setGeometry(Twips::toPixels(c.twips));
             (c.name == u"cmdSearch" ? cmdSearch : c.name == u"cmdShowAll" ? cmdShowAll : cmdExit) =
                 button;
@@ -197,10 +196,7 @@ void MainFrm::Move(float left, float top)
 void MainFrm::setMousePointer(int pointer)
 {
     m_mousePointer = pointer;
-    if (pointer == HourglassPointer)
-        setCursor(Qt::WaitCursor);
-    else
-        unsetCursor();
+    Cursor::setMousePointer(*this, pointer);
     emit mousePointerChanged(pointer);
 }
 
@@ -268,12 +264,12 @@ void MainFrm::endProgram()
     // Nothing of ours may run after this: timers stop and say nothing more, and any fill that
     // is yielding stops at its next step.
     m_ended = true;
-    for (QTimer *timer : findChildren<QTimer *>()) {
+    tm.stop();
+    tm.blockSignals(true);
+    for (SharedTimer *timer : findChildren<SharedTimer *>()) {
         timer->stop();
         timer->blockSignals(true);
     }
-    tm.stop();
-    tm.blockSignals(true);
     hide();
     QCoreApplication::exit(0);
 }

@@ -1,0 +1,138 @@
+#pragma once
+
+#include <QFont>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+class PropertyBag;
+class QPainter;
+class SharedTimer;
+
+// The program's rounded push button: owner-drawn face, two-line bevel that sinks while pressed,
+// black outline, centred caption. It follows the cursor with a 20 ms timer (hover paints like
+// normal) and raises its own events, whose arguments a directly connected handler may change.
+//
+// Colours are quint32 values 0x00BBGGRR; 0x80000000 + n is system colour n (see SystemColors).
+// Property accessors that fail throw to their caller: setMousePointer() std::overflow_error,
+// ReadProperties() PropertyTypeError, SetFocus() std::runtime_error.
+class GButton : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum ButtonState
+    {
+        StateNormal = 0,
+        StatePressed = 1,
+        StateHover = 2
+    };
+    Q_ENUM(ButtonState)
+
+    explicit GButton(QWidget *parent = nullptr);
+
+    // setEnabled() and setFont() also announce the change and repaint; called through a QWidget
+    // pointer they are QWidget's own and do neither.
+    quint32 BackColor() const;
+    void setBackColor(quint32 New_BackColor);
+    quint32 ForeColor() const;
+    void setForeColor(quint32 New_ForeColor);
+    bool Enabled() const;
+    void setEnabled(bool New_Enabled);
+    QFont Font() const;
+    void setFont(const QFont &New_Font);
+    QString Caption() const;
+    void setCaption(const QString &New_Caption);
+    QPixmap MouseIcon() const;
+    void setMouseIcon(const QPixmap &New_MouseIcon);
+    qint32 MousePointer() const;
+    void setMousePointer(qint32 New_MousePointer);
+    quint32 FocusColor() const;
+    void setFocusColor(quint32 New_FocusColor);
+    void SetFocus();
+
+    // The container gives a new button its defaults, or a stored one its saved properties.
+    void InitProperties();
+    void ReadProperties(const PropertyBag &bag);
+    void WriteProperties(PropertyBag &bag) const;
+
+    // What the button shows: pressed, hovered or neither.
+    ButtonState buttonState() const { return State; }
+
+signals:
+    void Click();
+    void KeyDown(qint16 &KeyCode, qint16 &Shift);
+    void KeyPress(qint16 &KeyAscii);
+    void KeyUp(qint16 &KeyCode, qint16 &Shift);
+    void MouseDown(qint16 &Button, qint16 &Shift, float &X, float &Y);
+    void MouseMove(qint16 &Button, qint16 &Shift, float &X, float &Y);
+    void MouseUp(qint16 &Button, qint16 &Shift, float &X, float &Y);
+    // A property was set; name is its stored key ("BackColor", "Caption", ...).
+    void PropertyChanged(const QString &name);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    struct Channels
+    {
+        qint16 red;
+        qint16 green;
+        qint16 blue;
+    };
+    struct Shades
+    {
+        quint32 face;
+        quint32 topLeftOuter;
+        quint32 topLeftInner;
+        quint32 bottomRightOuter;
+        quint32 bottomRightInner;
+    };
+
+    void Redraw();
+    void DrawCaption(QPainter &painter, const ButtonState &state);
+    static quint32 ShadeColor(quint32 colour, qint16 amount);
+    static quint32 ResolveColor(quint32 colour);
+    static Channels SplitColor(quint32 colour);
+    static Shades shadesFor(quint32 colour, ButtonState state);
+
+    void drawFace(QPainter &painter, const Shades &shades);
+    void drawBevel(QPainter &painter, const Shades &shades);
+    void drawOutline(QPainter &painter);
+
+    void takeSize();
+    void setState(ButtonState state);
+    void mouseDownSteps(qint16 &Button, qint16 &Shift, float &X, float &Y);
+    void tmr_Timer();
+    void notifyAccessibleState();
+
+    // Member state
+    qint32 LastRow = 0;
+    qint32 LastColumn = 0;
+    qint16 DownButton = 0;
+    qint16 DownShift = 0;
+    QString CaptionValue;
+    ButtonState State = StateNormal;
+    float DownX = 0;
+    float DownY = 0;
+    bool CanRedraw = false;
+    quint32 FocusColorValue = 0;
+
+    // What the hosting object keeps; Enabled and Font are the widget's own.
+    quint32 m_backColor = 0x8000000F;
+    quint32 m_foreColor = 0x80000012;
+    QPixmap m_mouseIcon;
+    qint16 m_mousePointer = 0;
+    SharedTimer *tmr;
+    bool m_doubleClickCapture = false;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QFont>
+
+class QWidget;
+
+// What a control reads from its container: the container's font, and whether the program is
+// running (true) or a control is being designed or tested in design mode (false).
+namespace Ambient {
+
+bool userMode();
+void setUserMode(bool running);
+
+// The font of the control's container; the application font for a control without one.
+QFont font(const QWidget &control);
+
+} // namespace Ambient

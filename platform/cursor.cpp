@@ -1,0 +1,184 @@
+#include "cursor.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+namespace Cursor {
+
+namespace {
+
+// Descends from a widget known to hold the point (in its own coordinates) to the topmost
+// child that holds it, giving way past hidden and disabled children as the system does.
+QWidget *deepestAt(QWidget *widget, QPoint pos)
+{
+    const QObjectList &children = widget->children();
+    for (auto it = children.crbegin(); it != children.crend(); ++it) {
+        if (!(*it)->isWidgetType())
+            continue;
+        auto *child = static_cast<QWidget *>(*it);
+        if (child->isWindow() || child->isHidden() || !child->isEnabled())
+            continue;
+        const QPoint inChild = pos - child->pos();
+        if (!child->rect().contains(inChild))
+            continue;
+        const QRegion mask = child->mask();
+        if (!mask.isEmpty() && !mask.contains(inChild))
+            continue;
+        return deepestAt(child, inChild);
+    }
+    return widget;
+}
+
+QWidget *widgetInWindow(QWidget *top, const QPoint &globalPos)
+{
+    if (!top || !top->isVisible() || !top->isEnabled())
+        return nullptr;
+    const QPoint pos = top->mapFromGlobal(globalPos);
+    if (!top->rect().contains(pos))
+        return nullptr;
+    const QRegion mask = top->mask();
+    if (!mask.isEmpty() && !mask.contains(pos))
+        return nullptr;
+    return deepestAt(top, pos);
+}
+
+// Follows the cursor through the mouse and enter/leave events that the program's windows
+// receive; they carry the screen position, so no query is needed to know it.
+class Tracker : public QObject
+{
+public:
+    explicit Tracker(QObject *parent) : QObject(parent) {}
+
+    QWidget *widgetUnderCursor() const
+    {
+        if (!window || !window->isVisible())
+            return nullptr;
+        return widgetInWindow(QWidget::find(window->winId()), globalPos);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!watched->isWindowType())
+            return false;
+        switch (event->type()) {
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            see(static_cast<QWindow *>(watched),
+                static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
+            break;
+        case QEvent::Enter:
+            see(static_cast<QWindow *>(watched),
+                static_cast<QEnterEvent *>(event)->globalPosition().toPoint());
+            break;
+        case QEvent::Leave:
+            if (watched == window)
+                window = nullptr;
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void see(QWindow *w, QPoint pos)
+    {
+        globalPos = pos;
+        // While a button is held the window that grabbed the mouse gets every event, wherever
+        // the cursor is; it counts only while the cursor is inside it.
+        window = QRect(QPoint(), w->size()).contains(w->mapFromGlobal(pos)) ? w : nullptr;
+    }
+
+    QPointer<QWindow> window;
+    QPoint globalPos;
+};
+
+Tracker *tracker()
+{
+    static QPointer<Tracker> instance;
+    if (!instance && qApp) {
+        instance = new Tracker(qApp);
+        qApp->installEventFilter(instance);
+    }
+    return instance;
+}
+
+} // namespace
+
+QPoint position()
+{
+    return QCursor::pos();
+}
+
+QWidget *widgetAt(const QPoint &globalPos)
+{
+    return widgetInWindow(QApplication::topLevelAt(globalPos), globalPos);
+}
+
+QWidget *widgetUnderCursor()
+{
+    const Tracker *t = tracker();
+    return t ? t->widgetUnderCursor() : nullptr;
+}
+
+void startTracking()
+{
+    tracker();
+}
+
+std::optional<QCursor> shape(int mousePointer, const QPixmap &icon)
+{
+    switch (mousePointer) {
+    case 1:
+    case 4:
+        return QCursor(Qt::ArrowCursor);
+    case 2:
+        return QCursor(Qt::CrossCursor);
+    case 3:
+        return QCursor(Qt::IBeamCursor);
+    case 5:
+    case 15:
+        return QCursor(Qt::SizeAllCursor);
+    case 6:
+        return QCursor(Qt::SizeBDiagCursor);
+    case 7:
+        return QCursor(Qt::SizeVerCursor);
+    case 8:
+        return QCursor(Qt::SizeFDiagCursor);
+    case 9:
+        return QCursor(Qt::SizeHorCursor);
+    case 10:
+        return QCursor(Qt::UpArrowCursor);
+    case 11:
+        return QCursor(Qt::WaitCursor);
+    case 12:
+        return QCursor(Qt::ForbiddenCursor);
+    case 13:
+        return QCursor(Qt::BusyCursor);
+    case 14:
+        return QCursor(Qt::WhatsThisCursor);
+    case 99:
+        if (!icon.isNull())
+            return QCursor(icon);
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+void setMousePointer(QWidget &widget, int mousePointer, const QPixmap &icon)
+{
+    if (const std::optional<QCursor> cursor = shape(mousePointer, icon))
+        widget.setCursor(*cursor);
+    else
+        widget.unsetCursor();
+}
+
+} // namespace Cursor
