@@ -1,5 +1,6 @@
 #include "card.h"
 #include "melementsinformations.h"
+#include "testmain.h"
 
 #include <QTest>
 
@@ -142,5 +143,5 @@ void TestCard::messages()
              QStringLiteral("\r\n  هذا العنصـر غيـر موجود !!\r\n  الرجاء التحقق من الكلمة جيدا"));
 }
 
-QTEST_APPLESS_MAIN(TestCard)
+ORVANE_TEST(TestCard)
 #include "tst_card.moc"

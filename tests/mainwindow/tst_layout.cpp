@@ -2,6 +2,7 @@
 #include "fonts.h"
 #include "gbutton.h"
 #include "mainfrm.h"
+#include "testmain.h"
 #include "twips.h"
 
 #include <QTest>
@@ -195,5 +196,5 @@ void TestLayout::picturesStretchedAndStacked()
     }
 }
 
-QTEST_MAIN(TestLayout)
+ORVANE_TEST(TestLayout)
 #include "tst_layout.moc"

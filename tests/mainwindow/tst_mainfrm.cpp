@@ -3,6 +3,7 @@
 #include "mainfrm.h"
 #include "melementsinformations.h"
 #include "program.h"
+#include "testmain.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -454,5 +455,5 @@ void TestMainFrm::exitSkipsUnload()
     QCOMPARE(Elements(1).Name, QStringLiteral("هيدروجين")); // not cleared on this path
 }
 
-QTEST_MAIN(TestMainFrm)
+ORVANE_TEST(TestMainFrm)
 #include "tst_mainfrm.moc"

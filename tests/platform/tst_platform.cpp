@@ -1,5 +1,6 @@
 #include "controlarray.h"
 #include "fonts.h"
+#include "testmain.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -80,5 +81,5 @@ void TestPlatform::designedFacesHaveArabic()
     QVERIFY(raw.supportsCharacter(QChar(0x0640))); // tatweel
 }
 
-QTEST_MAIN(TestPlatform)
+ORVANE_TEST(TestPlatform)
 #include "tst_platform.moc"
