@@ -1,15 +1,17 @@
+#include "fonts.h"
+#include "mainfrm.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane"));
+    // Lets desktops match the window to its launcher entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
+    Fonts::installSubstitutions();
 
-    // The main window arrives with the window's own code; until then an empty frame.
-    QWidget window;
-    window.setWindowTitle(QStringLiteral(" Orvane"));
-    window.setFixedSize(382, 453);
+    MainFrm window;
     window.show();
     return app.exec();
 }

@@ -22,6 +22,14 @@ struct Token
     Kind kind = Literal;
     CodePoint literal = 0; // case-folded
     bool negated = false;
+    // A group's ranges: ranges[firstRange .. firstRange + rangeCount) of the pattern.
+    qsizetype firstRange = 0;
+    qsizetype rangeCount = 0;
+};
+
+struct Pattern
+{
+    QList<Token> tokens;
     QList<Range> ranges;
 };
 
@@ -30,18 +38,19 @@ CodePoint fold(CodePoint c)
     return QChar::toCaseFolded(c);
 }
 
-bool inGroup(const Token &group, CodePoint c)
+bool inGroup(const Pattern &pattern, const Token &group, CodePoint c)
 {
     // Test the character as typed and in both cases, so [a-z] takes "Q" and [A-Z] takes "q".
     const CodePoint forms[] = {c, QChar::toLower(c), QChar::toUpper(c), fold(c)};
-    for (const Range &range : group.ranges)
+    for (qsizetype i = 0; i < group.rangeCount; ++i)
         for (CodePoint form : forms)
-            if (form >= range.first && form <= range.last)
+            if (form >= pattern.ranges[group.firstRange + i].first &&
+                form <= pattern.ranges[group.firstRange + i].last)
                 return true;
     return false;
 }
 
-bool matches(const Token &token, CodePoint c)
+bool matches(const Pattern &pattern, const Token &token, CodePoint c)
 {
     switch (token.kind) {
     case Token::AnyChar:
@@ -51,7 +60,7 @@ bool matches(const Token &token, CodePoint c)
     case Token::Literal:
         return fold(c) == token.literal;
     case Token::Group:
-        return inGroup(token, c) != token.negated;
+        return inGroup(pattern, token, c) != token.negated;
     case Token::AnyRun:
         break;
     }
@@ -59,8 +68,10 @@ bool matches(const Token &token, CodePoint c)
 }
 
 // Returns false for a malformed pattern.
-bool parse(const QList<CodePoint> &pattern, QList<Token> &tokens)
+bool parse(const QList<CodePoint> &pattern, Pattern &parsed)
 {
+    QList<Token> &tokens = parsed.tokens;
+    tokens.reserve(pattern.size());
     const qsizetype size = pattern.size();
     for (qsizetype i = 0; i < size; ++i) {
         Token token;
@@ -82,6 +93,7 @@ bool parse(const QList<CodePoint> &pattern, QList<Token> &tokens)
                 ++j;
             }
             const qsizetype start = j;
+            token.firstRange = parsed.ranges.size();
             while (j < size && pattern[j] != u']')
                 ++j;
             if (j == size)
@@ -91,12 +103,13 @@ bool parse(const QList<CodePoint> &pattern, QList<Token> &tokens)
                 if (k + 2 < j && pattern[k + 1] == u'-') {
                     if (pattern[k] > pattern[k + 2])
                         return false;
-                    token.ranges.append({pattern[k], pattern[k + 2]});
+                    parsed.ranges.append({pattern[k], pattern[k + 2]});
                     k += 2;
                 } else {
-                    token.ranges.append({pattern[k], pattern[k]});
+                    parsed.ranges.append({pattern[k], pattern[k]});
                 }
             }
+            token.rangeCount = parsed.ranges.size() - token.firstRange;
             i = j;
         } else {
             token.literal = fold(c);
@@ -110,9 +123,10 @@ bool parse(const QList<CodePoint> &pattern, QList<Token> &tokens)
 
 Result match(QStringView text, QStringView pattern)
 {
-    QList<Token> tokens;
-    if (!parse(pattern.toUcs4(), tokens))
+    Pattern parsed;
+    if (!parse(pattern.toUcs4(), parsed))
         return Result::Malformed;
+    const QList<Token> &tokens = parsed.tokens;
     const QList<CodePoint> chars = text.toUcs4();
 
     // Greedy matching that backs up only to the latest "*": a later star can take over
@@ -124,7 +138,7 @@ Result match(QStringView text, QStringView pattern)
         if (p < tokens.size() && tokens[p].kind == Token::AnyRun) {
             starToken = p++;
             starText = t;
-        } else if (p < tokens.size() && matches(tokens[p], chars[t])) {
+        } else if (p < tokens.size() && matches(parsed, tokens[p], chars[t])) {
             ++p;
             ++t;
         } else if (starToken >= 0) {

@@ -28,8 +28,10 @@ ensure_packages() {
 ORVANE_BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-noto-core fonts-dejavu-core)
 
 # What the packaging tests need on top: the desktop-entry and AppStream validators, and what
-# CPack uses to build the .deb and work out its library dependencies.
-ORVANE_TEST_PACKAGES=(appstream desktop-file-utils dpkg-dev file)
+# CPack uses to build the .deb and work out its library dependencies; an X server, a session
+# bus and the accessibility bus with its Python client for the screen-reader test.
+ORVANE_TEST_PACKAGES=(appstream desktop-file-utils dpkg-dev file
+    xvfb xauth dbus at-spi2-core python3-pyatspi)
 
 # What the benchmarks need beyond the build: an X server for the idle measurement (bench/idle.sh).
 ORVANE_BENCH_PACKAGES=(xvfb)

@@ -4,6 +4,7 @@
 #include "roundrect.h"
 #include "sharedtimer.h"
 #include "systemcolors.h"
+#include "testmain.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -424,5 +425,5 @@ void TestDesktop::sharedTimerSurvivesChangesInATick()
     delete second;
 }
 
-QTEST_MAIN(TestDesktop)
+ORVANE_TEST(TestDesktop)
 #include "tst_desktop.moc"

@@ -1,3 +1,4 @@
+#include "testmain.h"
 #include "textservices.h"
 #include "wildcard.h"
 
@@ -181,5 +182,5 @@ void TestTextServices::doublesReadBack()
     }
 }
 
-QTEST_APPLESS_MAIN(TestTextServices)
+ORVANE_TEST(TestTextServices)
 #include "tst_textservices.moc"

@@ -1,0 +1,139 @@
+#include "controls.h"
+
+#include "twips.h"
+
+#include <QEvent>
+#include <QPainter>
+
+#include <limits>
+
+QRect TwipsPlacement::geometry(const QWidget *container) const
+{
+    QRectF place = twips;
+    if (container && container->layoutDirection() == Qt::RightToLeft)
+        place = Twips::mirrored(twips, Twips::fromPixels(container->width()));
+    return Twips::toPixels(place);
+}
+
+void TwipsPlacement::apply(QWidget *control) const
+{
+    control->setGeometry(geometry(control->parentWidget()));
+}
+
+namespace {
+
+// Labels show CR LF (and a CR cut off from its LF by the reveal) as one line break.
+QString displayText(QString caption)
+{
+    caption.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    caption.replace(u'\r', u'\n');
+    return caption;
+}
+
+} // namespace
+
+Label::Label(QWidget *parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Label::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    setText(displayText(caption));
+    if (m_autoSize)
+        fitToCaption();
+}
+
+void Label::setAutoSize(bool autoSize)
+{
+    m_autoSize = autoSize;
+    if (m_autoSize)
+        fitToCaption();
+}
+
+void Label::setDesignedGeometry(const QRectF &twips)
+{
+    m_place.twips = twips;
+    if (m_autoSize)
+        fitToCaption();
+    else
+        m_place.apply(this);
+}
+
+void Label::Move(float left)
+{
+    Move(left, Top());
+}
+
+void Label::Move(float left, float top)
+{
+    m_place.twips.moveTo(double(left), double(top));
+    m_place.apply(this);
+}
+
+void Label::setAccessibleText(const QString &text)
+{
+    setAccessibleName(displayText(text));
+}
+
+void Label::fitToCaption()
+{
+    const QSize size = fontMetrics().size(0, text());
+    m_place.twips.setSize(QSizeF(Twips::fromPixels(size.width()), Twips::fromPixels(size.height())));
+    m_place.apply(this);
+}
+
+void Label::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange)
+        m_place.apply(this);
+    else if (event->type() == QEvent::FontChange && m_autoSize)
+        fitToCaption();
+}
+
+QRect Image::geometry(const QWidget *container) const
+{
+    return m_place.geometry(container);
+}
+
+void Image::paint(QPainter &painter, const QWidget *container) const
+{
+    // Stretched without smoothing: the pictures are bands of one colour a row, and smoothing
+    // would blend neighbouring bands.
+    if (!m_picture.isNull())
+        painter.drawPixmap(geometry(container), m_picture);
+}
+
+ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
+{
+    setEditable(false);
+    connect(this, &QComboBox::activated, this, &ComboBox::Click);
+}
+
+void ComboBox::Clear()
+{
+    clear();
+}
+
+void ComboBox::AddItem(const QString &item)
+{
+    const bool noSelection = currentIndex() < 0;
+    addItem(item);
+    // QComboBox selects the first entry added to an empty list by itself; keep "none".
+    if (noSelection && currentIndex() >= 0)
+        setCurrentIndex(-1);
+}
+
+void ComboBox::setListIndex(int index)
+{
+    setCurrentIndex(index);
+    emit Click();
+}
+
+TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
+{
+    setMaxLength(std::numeric_limits<int>::max());
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QRectF>
+
+class QPainter;
+
+// The window's standard controls, with the small interface its handlers use. Places and sizes
+// are twips; labels and pictures are placed mirrored once the window lays out right to left,
+// the child-window controls (combo box, text box, buttons) keep their designed places.
+
+// Places a windowless control (label or picture) from its designed twips rectangle.
+class TwipsPlacement
+{
+public:
+    QRectF twips;
+
+    // Mirrors when the container lays out right to left.
+    QRect geometry(const QWidget *container) const;
+    void apply(QWidget *control) const;
+};
+
+class Label : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit Label(QWidget *parent = nullptr);
+
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+
+    // A self-sizing label takes the size of its caption and keeps its Left and Top.
+    void setAutoSize(bool autoSize);
+    bool autoSize() const { return m_autoSize; }
+
+    float Left() const { return float(m_place.twips.left()); }
+    float Top() const { return float(m_place.twips.top()); }
+    float Width() const { return float(m_place.twips.width()); }
+    float Height() const { return float(m_place.twips.height()); }
+    void setDesignedGeometry(const QRectF &twips);
+    void Move(float left);
+    void Move(float left, float top);
+
+    // What a screen reader is given instead of the caption (the lblDescription card, whole,
+    // while the eye sees it typed out); empty to read the caption itself.
+    void setAccessibleText(const QString &text);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void fitToCaption();
+
+    QString m_caption;
+    bool m_autoSize = false;
+    TwipsPlacement m_place;
+};
+
+// A picture the window paints itself, stretched over the control's rectangle. It has no window
+// of its own, takes no input and says nothing to a screen reader: the pictures are decoration.
+class Image
+{
+public:
+    void setPicture(const QPixmap &picture) { m_picture = picture; }
+    const QPixmap &picture() const { return m_picture; }
+    void setDesignedGeometry(const QRectF &twips) { m_place.twips = twips; }
+
+    // Where the picture lies in its container, mirrored when that lays out right to left.
+    QRect geometry(const QWidget *container) const;
+    void paint(QPainter &painter, const QWidget *container) const;
+
+private:
+    QPixmap m_picture;
+    TwipsPlacement m_place;
+};
+
+// A drop-down list: the user picks an entry and cannot type. ListIndex is -1 until an entry
+// is selected, also after entries are added to an empty list.
+class ComboBox : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit ComboBox(QWidget *parent = nullptr);
+
+    void Clear();
+    void AddItem(const QString &item);
+    int ListCount() const { return count(); }
+    int ListIndex() const { return currentIndex(); }
+    // Selects an entry and raises Click before it returns.
+    void setListIndex(int index);
+    QString Text() const { return currentText(); }
+
+signals:
+    // An entry was selected: by the user (also the one already shown) or by setListIndex.
+    void Click();
+};
+
+class TextBox : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit TextBox(QWidget *parent = nullptr);
+
+    QString Text() const { return text(); }
+};

@@ -1,0 +1,393 @@
+#include "mainfrm.h"
+
+#include "card.h"
+#include "cursor.h"
+#include "design.h"
+#include "gbutton.h"
+#include "melementsinformations.h"
+#include "program.h"
+#include "search.h"
+#include "sharedtimer.h"
+#include "textservices.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QScreen>
+
+#include <cmath>
+
+using MElementsInformations::ElementCount;
+using MElementsInformations::Elements;
+
+namespace {
+
+constexpr int HourglassPointer = 11;
+constexpr int DefaultPointer = 0;
+constexpr int RevealStep = 5;
+
+QColor fromBgr(quint32 colour)
+{
+    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+} // namespace
+
+MainFrm::MainFrm(QWidget *parent) : QWidget(parent)
+{
+    createControls();
+    Form_Load();
+}
+
+MainFrm::~MainFrm() = default;
+
+void MainFrm::createControls()
+{
+    const Design::Window &design = Design::window();
+    setWindowTitle(design.caption);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/orvane.ico")));
+    setFont(design.font.toQFont());
+    // Fixed single border: a caption bar with the system menu, no resizing, no maximising.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(Twips::toPixels(design.clientTwips).size());
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, fromBgr(design.backColor));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    tm.setTimerType(Qt::PreciseTimer);
+    connect(&tm, &QTimer::timeout, this, &MainFrm::tm_Timer);
+
+    // Created back to front, so each control lies over the ones listed after it.
+    const QList<Design::Control> &controls = Design::controls();
+    QList<QWidget *> childWindows;
+    for (auto it = controls.crbegin(); it != controls.crend(); ++it) {
+        const Design::Control &c = *it;
+        QWidget *widget = nullptr;
+        switch (c.kind) {
+        case Design::Kind::Timer:
+            tm.setInterval(c.interval);
+            if (c.enabled)
+                tm.start();
+            continue;
+        case Design::Kind::Button: {
+            auto *button = new GButton(this);
+            button->ReadProperties(c.properties);
+            button->setGeometry(Twips::toPixels(c.twips));
+            (c.name == u"cmdSearch" ? cmdSearch : c.name == u"cmdShowAll" ? cmdShowAll : cmdExit) =
+                button;
+            childWindows.prepend(button);
+            widget = button;
+            break;
+        }
+        case Design::Kind::ComboBox:
+        case Design::Kind::TextBox: {
+            QWidget *field = nullptr;
+            if (c.kind == Design::Kind::ComboBox)
+                field = cmbR = new ComboBox(this);
+            else
+                field = txtSearch = new TextBox(this);
+            field->setGeometry(Twips::toPixels(c.twips));
+            QPalette colours = field->palette();
+            colours.setColor(QPalette::Base, fromBgr(c.backColor));
+            colours.setColor(QPalette::Button, fromBgr(c.backColor));
+            colours.setColor(QPalette::Text, fromBgr(c.foreColor));
+            colours.setColor(QPalette::ButtonText, fromBgr(c.foreColor));
+            field->setPalette(colours);
+            childWindows.prepend(field);
+            widget = field;
+            break;
+        }
+        case Design::Kind::Label: {
+            auto *label = new Label(this);
+            label->setFont(c.font.face.isEmpty() ? font() : c.font.toQFont());
+            QPalette colours = label->palette();
+            colours.setColor(QPalette::WindowText, fromBgr(c.foreColor));
+            label->setPalette(colours);
+            label->setAlignment(c.alignment);
+            label->setWordWrap(c.wordWrap);
+            label->setCaption(c.text);
+            label->setDesignedGeometry(c.twips);
+            label->setAutoSize(c.autoSize);
+            if (c.name == u"lblTitle")
+                lblTitle.insert(c.index, label);
+            else if (c.name == u"lbl0001")
+                lbl0001.insert(c.index, label);
+            else if (c.name == u"lblAbout")
+                lblAbout = label;
+            else
+                lblDescription = label;
+            widget = label;
+            break;
+        }
+        case Design::Kind::Image: {
+            auto image = std::make_unique<Image>();
+            image->setPicture(QPixmap(c.picture == Design::Picture::Bar
+                                          ? QStringLiteral(":/pictures/bar.gif")
+                                          : QStringLiteral(":/pictures/panel.gif")));
+            image->setDesignedGeometry(c.twips);
+            img00001.insert(c.index, image.get());
+            m_images.push_back(std::move(image));
+            continue;
+        }
+        }
+        widget->setObjectName(c.displayName());
+        widget->raise();
+    }
+    // Child windows always lie over the labels and pictures the window paints itself.
+    for (auto it = childWindows.crbegin(); it != childWindows.crend(); ++it)
+        (*it)->raise();
+
+    // The keyboard visits the controls that take the focus in the order of their tab
+    // indexes; the first one holds the focus when the window first shows.
+    QMap<int, QWidget *> tabChain;
+    for (const Design::Control &c : controls) {
+        if (c.tabIndex < 0)
+            continue;
+        if (QWidget *widget = findChild<QWidget *>(c.displayName());
+            widget && widget->focusPolicy() != Qt::NoFocus)
+            tabChain.insert(c.tabIndex, widget);
+    }
+    QWidget *previous = nullptr;
+    for (QWidget *widget : tabChain) {
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+    if (!tabChain.isEmpty())
+        tabChain.first()->setFocus();
+
+    txtSearch->setAccessibleName(QStringLiteral("نص البحث: اسم العنصر أو رمزه"));
+    cmbR->setAccessibleName(QStringLiteral("قائمة العناصر"));
+
+    connect(cmdSearch, &GButton::Click, this, &MainFrm::cmdSearch_Click);
+    connect(cmdShowAll, &GButton::Click, this, &MainFrm::cmdShowAll_Click);
+    connect(cmdExit, &GButton::Click, this, &MainFrm::cmdExit_Click);
+    connect(cmbR, &ComboBox::Click, this, &MainFrm::cmbR_Click);
+}
+
+float MainFrm::Width() const
+{
+    return Twips::fromPixels(frameGeometry().width());
+}
+
+float MainFrm::Height() const
+{
+    return Twips::fromPixels(frameGeometry().height());
+}
+
+void MainFrm::paintEvent(QPaintEvent *)
+{
+    // The pictures lie under everything else, the first listed in front.
+    QPainter painter(this);
+    for (const auto &image : m_images)
+        image->paint(painter, this);
+}
+
+void MainFrm::Move(float left, float top)
+{
+    move(Twips::toPixels(left), Twips::toPixels(top));
+}
+
+void MainFrm::setMousePointer(int pointer)
+{
+    m_mousePointer = pointer;
+    Cursor::setMousePointer(*this, pointer);
+    emit mousePointerChanged(pointer);
+}
+
+std::optional<QPointF> MainFrm::centredPosition(QSizeF screenTwips, QSizeF windowTwips)
+{
+    const float left = (float(screenTwips.width()) - float(windowTwips.width())) / 2.0f;
+    const float top = (float(screenTwips.height()) - float(windowTwips.height())) / 2.0f;
+    if (!std::isfinite(left) || !std::isfinite(top))
+        return std::nullopt;
+    return QPointF(double(left), double(top));
+}
+
+QString MainFrm::aboutText()
+{
+    return QStringLiteral("Orvane\r\nالإصـدار الثاني\r\nبرمجة وتصميم: فريق Orvane\r\n"
+                          "  برنامج مجاني للجميع  ");
+}
+
+void MainFrm::Form_Load()
+{
+    // Right to left before the window is first shown; every other window setting stays.
+    setLayoutDirection(Qt::RightToLeft);
+    CenterForm(*this);
+    MElementsInformations::LoadElements();
+    lblAbout->setCaption(aboutText());
+}
+
+void MainFrm::CenterForm(MainFrm &window)
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize screenPixels = screen->geometry().size();
+    const QSizeF screenTwips(Twips::fromPixels(screenPixels.width()),
+                             Twips::fromPixels(screenPixels.height()));
+    if (const auto place = centredPosition(screenTwips, QSizeF(Width(), Height())))
+        window.Move(float(place->x()), float(place->y()));
+}
+
+void MainFrm::Form_Unload(qint16 &Cancel)
+{
+    Q_UNUSED(Cancel); // closing is never refused
+    MElementsInformations::ClearElements();
+    endProgram();
+}
+
+void MainFrm::closeEvent(QCloseEvent *event)
+{
+    if (m_ended) {
+        event->accept();
+        return;
+    }
+    qint16 cancel = 0;
+    Form_Unload(cancel);
+    event->setAccepted(cancel == 0);
+}
+
+void MainFrm::cmdExit_Click()
+{
+    endProgram();
+}
+
+void MainFrm::endProgram()
+{
+    // Nothing of ours may run after this: timers stop and say nothing more, and any fill that
+    // is yielding stops at its next step.
+    m_ended = true;
+    tm.stop();
+    tm.blockSignals(true);
+    for (SharedTimer *timer : findChildren<SharedTimer *>()) {
+        timer->stop();
+        timer->blockSignals(true);
+    }
+    hide();
+    QCoreApplication::exit(0);
+}
+
+bool MainFrm::yieldWithin(int fill)
+{
+    Program::yield();
+    if (m_ended)
+        return false;
+    if (fill != m_fill) {
+        // The newer fill ran to its end inside the yield; do not leave our hourglass behind.
+        setMousePointer(DefaultPointer);
+        return false;
+    }
+    return true;
+}
+
+void MainFrm::setRevealRunning(bool running)
+{
+    // Enabling the running timer changes nothing, as with the platform's own timers.
+    if (running && !tm.isActive())
+        tm.start();
+    else if (!running)
+        tm.stop();
+}
+
+void MainFrm::cmdShowAll_Click()
+{
+    if (m_ended)
+        return;
+    const int fill = beginFill();
+    cmbR->Clear();
+    for (int i = 1; i <= ElementCount; ++i) {
+        cmbR->AddItem(Elements(i).Name);
+        if (!yieldWithin(fill))
+            return;
+    }
+    cmbR->setListIndex(0);
+    setRevealRunning(true);
+}
+
+void MainFrm::cmdSearch_Click()
+{
+    if (m_ended)
+        return;
+    if (FillElementList())
+        setRevealRunning(true);
+}
+
+bool MainFrm::FillElementList()
+{
+    const int fill = beginFill();
+    cmbR->Clear();
+    DescriptionText.clear();
+    lblTitle(0).setCaption(QString());
+    lblTitle(1).setCaption(QString());
+
+    if (TextServices::trimSpaces(txtSearch->Text()).isEmpty()) {
+        Program::beep();
+        DescriptionText = Card::noSearchTextMessage();
+        return true;
+    }
+
+    setMousePointer(HourglassPointer);
+    for (int i = 1; i <= ElementCount; ++i) {
+        // The text is read afresh for every record: the user may type during the yields.
+        if (Search::matches(Elements(i), txtSearch->Text())) {
+            cmbR->AddItem(Elements(i).Name);
+            setMousePointer(DefaultPointer);
+        }
+        if (!yieldWithin(fill))
+            return false;
+    }
+
+    if (cmbR->ListCount() == 0) {
+        Program::beep();
+        DescriptionText = Card::notFoundMessage();
+    } else {
+        cmbR->setListIndex(0);
+    }
+    setMousePointer(DefaultPointer);
+    return true;
+}
+
+void MainFrm::cmbR_Click()
+{
+    if (m_ended)
+        return;
+    setMousePointer(HourglassPointer);
+    const QString text = cmbR->Text();
+    for (int i = 1; i <= ElementCount; ++i) {
+        const ElementInfo &element = Elements(i);
+        if (!TextServices::equalsIgnoringCase(text, element.Name))
+            continue;
+        DescriptionText = Card::compose(element);
+        lblTitle(0).setCaption(element.Name);
+        lblTitle(1).setCaption(element.Name);
+        lblTitle(0).Move((Width() - lblTitle(0).Width()) / 2.0f);
+        lblTitle(1).Move(lblTitle(0).Left() - 20, lblTitle(0).Top() - 20);
+    }
+    setMousePointer(DefaultPointer);
+    setRevealRunning(true);
+}
+
+void MainFrm::tm_Timer()
+{
+    if (m_ended)
+        return;
+    const qint32 length = qint32(DescriptionText.size());
+    if (RevealLength - RevealStep > length) {
+        RevealLength = 0;
+        setRevealRunning(false);
+        // A text replaced by a shorter one mid-reveal would otherwise leave a prefix of the
+        // earlier text on screen.
+        lblDescription->setCaption(DescriptionText);
+    } else {
+        lblDescription->setCaption(DescriptionText.left(RevealLength));
+        RevealLength += RevealStep;
+    }
+    lblDescription->setAccessibleText(DescriptionText);
+}

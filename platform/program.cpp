@@ -1,0 +1,28 @@
+#include "program.h"
+
+#include <QApplication>
+
+namespace Program {
+namespace {
+
+int beeps = 0;
+
+} // namespace
+
+void yield()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void beep()
+{
+    ++beeps;
+    QApplication::beep();
+}
+
+int beepCount()
+{
+    return beeps;
+}
+
+} // namespace Program

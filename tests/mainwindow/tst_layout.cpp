@@ -1,0 +1,200 @@
+#include "design.h"
+#include "fonts.h"
+#include "gbutton.h"
+#include "mainfrm.h"
+#include "testmain.h"
+#include "twips.h"
+
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+constexpr float ClientWidth = 5730;
+
+// Where a designed control must lie on screen: labels and pictures mirrored, child windows as
+// designed.
+QRect expectedPlace(const Design::Control &c)
+{
+    const bool windowless = c.kind == Design::Kind::Label || c.kind == Design::Kind::Image;
+    return Twips::toPixels(windowless ? Twips::mirrored(c.twips, ClientWidth) : c.twips);
+}
+
+} // namespace
+
+class TestLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Fonts::installSubstitutions(); }
+    void init() { m_frm = std::make_unique<MainFrm>(); }
+    void cleanup() { m_frm.reset(); }
+
+    void window();
+    void fixedPlaces_data();
+    void fixedPlaces();
+    void selfSizingLabelsGrowLeftward();
+    void tabOrderAndFirstFocus();
+    void stackingOrder();
+    void picturesStretchedAndStacked_data();
+    void picturesStretchedAndStacked();
+
+private:
+    std::unique_ptr<MainFrm> m_frm;
+};
+
+void TestLayout::window()
+{
+    MainFrm &f = *m_frm;
+    QCOMPARE(f.windowTitle(), QStringLiteral(" Orvane"));
+    QCOMPARE(f.size(), QSize(382, 453));
+    QCOMPARE(f.minimumSize(), f.maximumSize()); // not resizable
+    QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(f.palette().color(QPalette::Window), QColor(231, 232, 233));
+    QCOMPARE(f.layoutDirection(), Qt::RightToLeft);
+}
+
+void TestLayout::fixedPlaces_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("place");
+    for (const Design::Control &c : Design::controls()) {
+        if (c.kind == Design::Kind::Timer || c.autoSize)
+            continue;
+        QTest::newRow(qPrintable(c.displayName())) << c.displayName() << expectedPlace(c);
+    }
+}
+
+void TestLayout::fixedPlaces()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, place);
+    MainFrm &f = *m_frm;
+    if (name.startsWith(u"img00001")) {
+        const int index = name.mid(9, 1).toInt();
+        QCOMPARE(f.img00001(index).geometry(&f), place);
+    } else {
+        const QWidget *control = f.findChild<QWidget *>(name);
+        QVERIFY(control);
+        QCOMPARE(control->geometry(), place);
+    }
+}
+
+void TestLayout::selfSizingLabelsGrowLeftward()
+{
+    MainFrm &f = *m_frm;
+    // Each keeps its designed Top and its right edge at 5730 - Left, however long its text.
+    for (const Design::Control &c : Design::controls()) {
+        if (!c.autoSize)
+            continue;
+        const QWidget *label = f.findChild<QWidget *>(c.displayName());
+        QVERIFY(label);
+        QCOMPARE(label->geometry().top(), Twips::toPixels(float(c.twips.top())));
+        QCOMPARE(label->geometry().right() + 1, Twips::toPixels(ClientWidth - float(c.twips.left())));
+    }
+    // The about text: four lines, its right edge 3105 twips from the client's left edge.
+    QCOMPARE(f.lblAbout->geometry().right() + 1, 207);
+    QVERIFY(f.lblAbout->height() >= 4 * f.lblAbout->fontMetrics().height());
+    // A title wider than the window is not wrapped; the window cuts it at its edges.
+    f.lblTitle(0).setCaption(QString(60, QChar(0x0645)));
+    QVERIFY(f.lblTitle(0).width() > f.width());
+    QCOMPARE(f.lblTitle(0).height(), f.lblTitle(0).fontMetrics().height());
+}
+
+void TestLayout::tabOrderAndFirstFocus()
+{
+    MainFrm &f = *m_frm;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QCOMPARE(QApplication::focusWidget(), f.cmdSearch);
+    const QList<QWidget *> order = {f.txtSearch, f.cmbR, f.cmdShowAll, f.cmdExit, f.cmdSearch};
+    for (QWidget *next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+    for (const Label *label : f.findChildren<Label *>())
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+}
+
+void TestLayout::stackingOrder()
+{
+    // Front to back as designed, with the child windows in front of every label.
+    MainFrm &f = *m_frm;
+    QList<QWidget *> children;
+    for (QObject *child : f.children())
+        if (auto *widget = qobject_cast<QWidget *>(child))
+            children << widget;
+    qsizetype frontmostLabel = -1, backmostChildWindow = children.size();
+    qsizetype previous = children.size();
+    for (const Design::Control &c : Design::controls()) {
+        if (c.kind == Design::Kind::Timer || c.kind == Design::Kind::Image)
+            continue;
+        const qsizetype place = children.indexOf(f.findChild<QWidget *>(c.displayName()));
+        QVERIFY2(place >= 0 && place < previous, qPrintable(c.displayName()));
+        previous = place;
+        if (c.kind == Design::Kind::Label)
+            frontmostLabel = qMax(frontmostLabel, place);
+        else
+            backmostChildWindow = qMin(backmostChildWindow, place);
+    }
+    QVERIFY(frontmostLabel < backmostChildWindow);
+    // Where the title labels overlap, the mid-grey one lies in front.
+    f.lblTitle(0).setCaption(QStringLiteral("هيدروجين"));
+    f.lblTitle(1).setCaption(QStringLiteral("هيدروجين"));
+    const QPoint overlap = f.lblTitle(0).geometry().intersected(f.lblTitle(1).geometry()).center();
+    QCOMPARE(f.childAt(overlap), &f.lblTitle(1));
+}
+
+void TestLayout::picturesStretchedAndStacked_data()
+{
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("front"); // the img00001 member whose picture shows there
+    QTest::addColumn<int>("behind"); // the one it covers, -1 for none
+
+    QTest::newRow("header panel") << 30 << 1 << -1;
+    QTest::newRow("upper bar over header panel") << 64 << 2 << 1;
+    QTest::newRow("upper bar over upper panel") << 85 << 2 << 0;
+    QTest::newRow("upper panel over large panel") << 150 << 0 << 4;
+    QTest::newRow("middle bar over upper panel") << 200 << 3 << 0;
+    QTest::newRow("middle bar over large panel") << 212 << 3 << 4;
+    QTest::newRow("large panel") << 300 << 4 << -1;
+    QTest::newRow("footer bar over large panel") << 424 << 5 << 4;
+}
+
+void TestLayout::picturesStretchedAndStacked()
+{
+    QFETCH(int, y);
+    QFETCH(int, front);
+    QFETCH(int, behind);
+    MainFrm &f = *m_frm;
+    const QImage window = f.grab().toImage();
+
+    // The colours a picture may show at window row y: its row at that height, or a neighbour
+    // where a band edge falls between pixels.
+    const auto coloursAt = [&f](int member, int y) {
+        const Image &image = f.img00001(member);
+        const QImage picture = image.picture().toImage();
+        const QRect place = image.geometry(&f);
+        const int row = (y - place.top()) * picture.height() / place.height();
+        QSet<QRgb> colours;
+        for (int r = qMax(0, row - 1); r <= qMin(picture.height() - 1, row + 1); ++r)
+            colours.insert(picture.pixel(0, r));
+        return colours;
+    };
+    const QSet<QRgb> expected = coloursAt(front, y);
+    // Across the whole width, the left and right edges included: the picture is stretched.
+    for (int x : {0, 1, 100, 200, 380, 381}) {
+        if (const QWidget *child = f.childAt(x, y); child && !qobject_cast<const Label *>(child))
+            continue; // a child window lies over the pictures there
+        const QRgb pixel = window.pixel(x, y);
+        QVERIFY2(expected.contains(pixel),
+                 qPrintable(QStringLiteral("%1,%2: %3").arg(x).arg(y).arg(pixel, 0, 16)));
+        if (behind >= 0 && !coloursAt(front, y).intersects(coloursAt(behind, y)))
+            QVERIFY(!coloursAt(behind, y).contains(pixel));
+    }
+}
+
+ORVANE_TEST(TestLayout)
+#include "tst_layout.moc"

@@ -1,0 +1,459 @@
+#include "card.h"
+#include "gbutton.h"
+#include "mainfrm.h"
+#include "melementsinformations.h"
+#include "program.h"
+#include "testmain.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using MElementsInformations::ElementCount;
+using MElementsInformations::Elements;
+
+namespace {
+
+QStringList entries(const ComboBox &combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo.count(); ++i)
+        items << combo.itemText(i);
+    return items;
+}
+
+QStringList names(const QList<int> &positions)
+{
+    QStringList result;
+    for (int slot : positions)
+        result << Elements(slot).Name;
+    return result;
+}
+
+QList<int> allPositions()
+{
+    QList<int> positions;
+    for (int n = 1; n <= ElementCount; ++n)
+        positions << n;
+    return positions;
+}
+
+QList<int> pointerSequence(const QSignalSpy &spy)
+{
+    QList<int> values;
+    for (const QList<QVariant> &call : spy)
+        values << call.at(0).toInt();
+    return values;
+}
+
+} // namespace
+
+class TestMainFrm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { m_frm.reset(); }
+
+    void startsEmpty();
+    void centring_data();
+    void centring();
+
+    void search_data();
+    void search();
+    void searchReadsTheTextAsTyped();
+    void showAll();
+    void titlesAfterACard();
+    void listIndexRaisesClickOnce();
+    void userPickRaisesClick();
+
+    void reveal_data();
+    void reveal();
+    void secondPickDuringReveal();
+    void shorterTextDuringRevealEndsWhole();
+
+    void searchInsideShowAll();
+    void showAllInsideShowAll();
+    void pickDuringFill();
+    void closeDuringFill();
+    void closeClearsCatalogue();
+    void exitSkipsUnload();
+
+private:
+    // Ticks the reveal until it stops; returns the captions shown, tick by tick.
+    QStringList runReveal();
+
+    std::unique_ptr<MainFrm> m_frm;
+};
+
+void TestMainFrm::init()
+{
+    m_frm = std::make_unique<MainFrm>();
+}
+
+QStringList TestMainFrm::runReveal()
+{
+    QStringList captions;
+    for (int guard = 0; m_frm->tm.isActive() && guard < 10000; ++guard) {
+        m_frm->tm_Timer();
+        captions << m_frm->lblDescription->Caption();
+    }
+    return captions;
+}
+
+void TestMainFrm::startsEmpty()
+{
+    MainFrm &f = *m_frm;
+    QCOMPARE(f.cmbR->ListCount(), 0);
+    QCOMPARE(f.cmbR->ListIndex(), -1);
+    QVERIFY(f.txtSearch->Text().isEmpty());
+    QVERIFY(f.lblDescription->Caption().isEmpty());
+    QVERIFY(f.lblTitle(0).Caption().isEmpty());
+    QVERIFY(f.lblTitle(1).Caption().isEmpty());
+    QVERIFY(!f.tm.isActive());
+    QCOMPARE(f.tm.interval(), 1);
+    QVERIFY(f.DescriptionText.isEmpty());
+    QCOMPARE(f.RevealLength, 0);
+    QCOMPARE(f.layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(f.lblAbout->Caption(),
+             QStringLiteral("Orvane\r\nالإصـدار الثاني\r\nبرمجة وتصميم: فريق Orvane\r\n"
+                            "  برنامج مجاني للجميع  "));
+    QCOMPARE(Elements(1).Name, QStringLiteral("هيدروجين"));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, f.lbl0001(1));
+}
+
+void TestMainFrm::centring_data()
+{
+    QTest::addColumn<QSizeF>("screen");
+    QTest::addColumn<QSizeF>("window");
+    QTest::addColumn<QPointF>("expected");
+    QTest::newRow("even") << QSizeF(15360, 11520) << QSizeF(5850, 7260) << QPointF(4755, 2130);
+    QTest::newRow("odd difference keeps half twips")
+        << QSizeF(15360, 11520) << QSizeF(5851, 7261) << QPointF(4754.5, 2129.5);
+    QTest::newRow("screen smaller goes negative")
+        << QSizeF(4800, 3600) << QSizeF(5850, 7261) << QPointF(-525, -1830.5);
+}
+
+void TestMainFrm::centring()
+{
+    QFETCH(QSizeF, screen);
+    QFETCH(QSizeF, window);
+    QFETCH(QPointF, expected);
+    const auto place = MainFrm::centredPosition(screen, window);
+    QVERIFY(place);
+    QCOMPARE(*place, expected);
+
+    QVERIFY(!MainFrm::centredPosition(QSizeF(qInf(), 100), window));
+}
+
+void TestMainFrm::search_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<int>>("positions");
+    QTest::addColumn<QString>("message"); // when nothing is listed
+
+    const QString none = Card::notFoundMessage();
+    const QString empty = Card::noSearchTextMessage();
+    QTest::newRow("Fe: symbol in text, text in symbol") << "Fe" << QList<int>{9, 26} << QString();
+    QTest::newRow("fe: case") << "fe" << QList<int>{9, 26} << QString();
+    QTest::newRow("Unq") << "Unq" << QList<int>{7, 92, 104} << QString();
+    QTest::newRow("? lists all") << "?" << allPositions() << QString();
+    QTest::newRow("* lists all") << "*" << allPositions() << QString();
+    QTest::newRow("[ is malformed, lists nothing") << "[" << QList<int>{} << none;
+    QTest::newRow("reversed range lists nothing") << "[z-a]" << QList<int>{} << none;
+    QTest::newRow("Zz") << "Zz" << QList<int>{} << none;
+    QTest::newRow("empty") << "" << QList<int>{} << empty;
+    QTest::newRow("spaces only") << "   " << QList<int>{} << empty;
+    QTest::newRow("tab is not a space") << "\t" << QList<int>{} << none;
+    QTest::newRow("full name") << QStringLiteral("هيدروجين") << QList<int>{1} << QString();
+    QTest::newRow("full name, leading space")
+        << QStringLiteral(" هيدروجين") << QList<int>{} << none;
+    QTest::newRow("full name, trailing space")
+        << QStringLiteral("هيدروجين ") << QList<int>{} << none;
+    QTest::newRow("name with inner spaces")
+        << QStringLiteral("( زنك )") << QList<int>{30} << QString();
+    QTest::newRow("digit wildcard matches no name") << "#" << QList<int>{} << none;
+    // Only boron: its symbol "B" stands in the text; no name or symbol holds ten a's.
+    QTest::newRow("pathological") << "*a*a*a*a*a*a*a*a*a*a*b" << QList<int>{5} << QString();
+
+    // An Arabic fragment: every name that holds it, in catalogue order.
+    const QString fragment = QStringLiteral("يوم");
+    QList<int> holders;
+    for (int n = 1; n <= ElementCount; ++n)
+        if (Elements(n).Name.contains(fragment))
+            holders << n;
+    QVERIFY(holders.size() > 40);
+    QTest::newRow("Arabic fragment") << fragment << holders << QString();
+}
+
+void TestMainFrm::search()
+{
+    QFETCH(QString, text);
+    QFETCH(QList<int>, positions);
+    QFETCH(QString, message);
+    MainFrm &f = *m_frm;
+
+    // A card from before must go: the search empties the titles and the text first.
+    f.cmdShowAll_Click();
+    QVERIFY(!f.lblTitle(0).Caption().isEmpty());
+
+    f.txtSearch->setText(text);
+    const int beeps = Program::beepCount();
+    QSignalSpy pointer(&f, &MainFrm::mousePointerChanged);
+    QSignalSpy clicks(f.cmbR, &ComboBox::Click);
+    f.cmdSearch_Click();
+
+    QCOMPARE(entries(*f.cmbR), names(positions));
+    QVERIFY(f.tm.isActive());
+    if (positions.isEmpty()) {
+        QCOMPARE(Program::beepCount(), beeps + 1);
+        QCOMPARE(f.DescriptionText, message);
+        QCOMPARE(f.cmbR->ListIndex(), -1);
+        QCOMPARE(clicks.count(), 0);
+        QVERIFY(f.lblTitle(0).Caption().isEmpty());
+        QVERIFY(f.lblTitle(1).Caption().isEmpty());
+        // The empty text never touches the pointer; a search that finds nothing leaves the
+        // hourglass up for the whole walk.
+        if (message == Card::noSearchTextMessage())
+            QCOMPARE(pointerSequence(pointer), QList<int>{});
+        else
+            QCOMPARE(pointerSequence(pointer), (QList<int>{11, 0}));
+    } else {
+        QCOMPARE(Program::beepCount(), beeps);
+        QCOMPARE(f.cmbR->ListIndex(), 0);
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(f.DescriptionText, Card::compose(Elements(positions.first())));
+        QCOMPARE(f.lblTitle(0).Caption(), Elements(positions.first()).Name);
+        // Hourglass until the first match, a default pointer after every match, the card's
+        // own hourglass, and the default pointer at the end.
+        QList<int> expected{11};
+        for (qsizetype i = 0; i < positions.size(); ++i)
+            expected << 0;
+        expected << 11 << 0 << 0;
+        QCOMPARE(pointerSequence(pointer), expected);
+    }
+    QCOMPARE(f.MousePointer(), 0);
+}
+
+void TestMainFrm::searchReadsTheTextAsTyped()
+{
+    // The user types during the walk: every record is tested against the text of that moment.
+    MainFrm &f = *m_frm;
+    f.txtSearch->setText(QStringLiteral("H"));
+    QTimer::singleShot(0, &f, [&f] { f.txtSearch->setText(QStringLiteral("Hs")); });
+    f.cmdSearch_Click();
+    // Slot 1 was tested against "H"; from slot 2 on against "Hs", which holds "S" but not
+    // "He", "Hg" or "Hf".
+    QCOMPARE(entries(*f.cmbR), names({1, 16, 117}));
+}
+
+void TestMainFrm::showAll()
+{
+    MainFrm &f = *m_frm;
+    QSignalSpy pointer(&f, &MainFrm::mousePointerChanged);
+    f.cmdShowAll_Click();
+    QCOMPARE(entries(*f.cmbR), names(allPositions()));
+    QCOMPARE(f.cmbR->ListIndex(), 0);
+    QCOMPARE(f.DescriptionText, Card::compose(Elements(1)));
+    QVERIFY(f.tm.isActive());
+    // Only the card shows the hourglass.
+    QCOMPARE(pointerSequence(pointer), (QList<int>{11, 0}));
+}
+
+void TestMainFrm::titlesAfterACard()
+{
+    MainFrm &f = *m_frm;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    for (int slot : {1, 12, 117}) {
+        f.cmbR->Clear();
+        f.cmbR->AddItem(Elements(slot).Name);
+        f.cmbR->setListIndex(0);
+        Label &title = f.lblTitle(0);
+        Label &shadow = f.lblTitle(1);
+        QCOMPARE(title.Caption(), Elements(slot).Name);
+        QCOMPARE(shadow.Caption(), Elements(slot).Name);
+        QCOMPARE(title.Left(), (f.Width() - title.Width()) / 2.0f);
+        QCOMPARE(shadow.Left(), title.Left() - 20);
+        QCOMPARE(shadow.Top(), title.Top() - 20);
+        QCOMPARE(shadow.Width(), title.Width());
+        QVERIFY(title.Width() > 135); // sized to the name
+    }
+}
+
+void TestMainFrm::listIndexRaisesClickOnce()
+{
+    MainFrm &f = *m_frm;
+    QSignalSpy clicks(f.cmbR, &ComboBox::Click);
+    f.cmbR->AddItem(Elements(8).Name);
+    f.cmbR->AddItem(Elements(26).Name);
+    QCOMPARE(f.cmbR->ListIndex(), -1); // adding selects nothing
+    QCOMPARE(clicks.count(), 0);
+    f.cmbR->setListIndex(1);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(f.DescriptionText, Card::compose(Elements(26)));
+}
+
+void TestMainFrm::userPickRaisesClick()
+{
+    MainFrm &f = *m_frm;
+    f.cmdShowAll_Click();
+    QSignalSpy clicks(f.cmbR, &ComboBox::Click);
+    QTest::keyClick(f.cmbR, Qt::Key_Down);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(f.DescriptionText, Card::compose(Elements(2)));
+    // Picking the entry already shown raises it again.
+    emit f.cmbR->activated(f.cmbR->currentIndex());
+    QCOMPARE(clicks.count(), 2);
+}
+
+void TestMainFrm::reveal_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<int>>("lengths");
+    QTest::newRow("12 characters") << QStringLiteral("abcdefghijkl") << QList<int>{0, 5, 10, 12, 12};
+    QTest::newRow("10 characters") << QStringLiteral("abcdefghij") << QList<int>{0, 5, 10, 10, 10};
+    QTest::newRow("empty") << QString() << QList<int>{0, 0, 0};
+}
+
+void TestMainFrm::reveal()
+{
+    QFETCH(QString, text);
+    QFETCH(QList<int>, lengths);
+    MainFrm &f = *m_frm;
+    f.DescriptionText = text;
+    f.tm.start();
+    const QStringList captions = runReveal();
+    // The last tick ends the reveal and leaves the whole text in place.
+    QCOMPARE(captions.size(), lengths.size());
+    for (qsizetype i = 0; i < captions.size(); ++i)
+        QCOMPARE(captions[i], text.left(lengths[i]));
+    QCOMPARE(f.RevealLength, 0);
+    QVERIFY(!f.tm.isActive());
+}
+
+void TestMainFrm::secondPickDuringReveal()
+{
+    MainFrm &f = *m_frm;
+    f.cmdShowAll_Click();
+    for (int i = 0; i < 4; ++i)
+        f.tm_Timer();
+    QCOMPARE(f.RevealLength, 20);
+    QTest::keyClick(f.cmbR, Qt::Key_Down);
+    QCOMPARE(f.RevealLength, 20); // a new card does not restart the reveal
+    f.tm_Timer();
+    const QString card = Card::compose(Elements(2));
+    QCOMPARE(f.lblDescription->Caption(), card.left(20));
+    const QStringList rest = runReveal();
+    QCOMPARE(rest.last(), card);
+}
+
+void TestMainFrm::shorterTextDuringRevealEndsWhole()
+{
+    MainFrm &f = *m_frm;
+    f.cmdShowAll_Click();
+    for (int i = 0; i < 30; ++i)
+        f.tm_Timer();
+    QCOMPARE(f.RevealLength, 150);
+    // An empty search does not yield, so its message replaces the card mid-reveal.
+    f.cmdSearch_Click();
+    // The message is far shorter than what was shown: the next tick ends the reveal with the
+    // whole message, not the card's prefix.
+    f.tm_Timer();
+    QVERIFY(!f.tm.isActive());
+    QCOMPARE(f.RevealLength, 0);
+    const QString message = Card::noSearchTextMessage();
+    QCOMPARE(f.lblDescription->Caption(), message);
+    QCOMPARE(f.lblDescription->accessibleName(),
+             QString(message).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void TestMainFrm::searchInsideShowAll()
+{
+    MainFrm &f = *m_frm;
+    f.txtSearch->setText(QStringLiteral("Fe"));
+    // Runs in the show all's first yield.
+    QTimer::singleShot(0, &f, [&f] { f.cmdSearch_Click(); });
+    f.cmdShowAll_Click();
+    QCOMPARE(entries(*f.cmbR), names({9, 26}));
+    QCOMPARE(f.cmbR->ListIndex(), 0);
+    QCOMPARE(f.DescriptionText, Card::compose(Elements(9)));
+    QVERIFY(f.tm.isActive());
+    QCOMPARE(f.MousePointer(), 0);
+}
+
+void TestMainFrm::showAllInsideShowAll()
+{
+    MainFrm &f = *m_frm;
+    QSignalSpy clicks(f.cmbR, &ComboBox::Click);
+    QTimer::singleShot(0, &f, [&f] { f.cmdShowAll_Click(); });
+    f.cmdShowAll_Click();
+    QCOMPARE(entries(*f.cmbR), names(allPositions()));
+    QCOMPARE(clicks.count(), 1);
+}
+
+void TestMainFrm::pickDuringFill()
+{
+    MainFrm &f = *m_frm;
+    QString cardDuringFill;
+    QTimer::singleShot(0, &f, [&] {
+        QTest::keyClick(f.cmbR, Qt::Key_Down); // the one entry there is so far
+        cardDuringFill = f.DescriptionText;
+    });
+    f.txtSearch->setText(QStringLiteral("*"));
+    f.cmdSearch_Click();
+    QCOMPARE(cardDuringFill, Card::compose(Elements(1)));
+    QCOMPARE(f.cmbR->ListCount(), ElementCount); // the fill went on
+    QCOMPARE(f.cmbR->ListIndex(), 0);
+}
+
+void TestMainFrm::closeDuringFill()
+{
+    MainFrm &f = *m_frm;
+    f.show();
+    QSignalSpy clicks(f.cmbR, &ComboBox::Click);
+    QTimer::singleShot(0, &f, [&f] {
+        QTimer::singleShot(0, &f, [&f] { f.close(); });
+        f.cmdShowAll_Click();
+    });
+    QCOMPARE(QCoreApplication::exec(), 0);
+
+    QVERIFY(f.hasEnded());
+    QVERIFY(!f.isVisible());
+    QCOMPARE(f.cmbR->ListCount(), 1); // the fill stopped at its next step
+    QCOMPARE(clicks.count(), 0);
+    QVERIFY(!f.tm.isActive());
+    QVERIFY(Elements(1).Name.isEmpty());
+    // Nothing of ours runs any more.
+    f.cmdShowAll_Click();
+    f.tm_Timer();
+    QCOMPARE(f.cmbR->ListCount(), 1);
+    QVERIFY(f.lblDescription->Caption().isEmpty());
+}
+
+void TestMainFrm::closeClearsCatalogue()
+{
+    MainFrm &f = *m_frm;
+    f.show();
+    QVERIFY(f.close());
+    QVERIFY(f.hasEnded());
+    QVERIFY(Elements(117).Name.isEmpty());
+    QVERIFY(Elements(1).MolarMass.isEmpty());
+}
+
+void TestMainFrm::exitSkipsUnload()
+{
+    MainFrm &f = *m_frm;
+    f.show();
+    f.tm.start();
+    emit f.cmdExit->Click();
+    QVERIFY(f.hasEnded());
+    QVERIFY(!f.isVisible());
+    QVERIFY(!f.tm.isActive());
+    QCOMPARE(Elements(1).Name, QStringLiteral("هيدروجين")); // not cleared on this path
+}
+
+ORVANE_TEST(TestMainFrm)
+#include "tst_mainfrm.moc"
