@@ -75,7 +75,10 @@ void Label::Move(float left, float top)
 
 void Label::setAccessibleText(const QString &text)
 {
-    setAccessibleName(displayText(text));
+    // Every change is announced to screen readers, and the reveal calls this on every tick.
+    const QString name = displayText(text);
+    if (name != accessibleName())
+        setAccessibleName(name);
 }
 
 void Label::fitToCaption()

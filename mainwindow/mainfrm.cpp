@@ -8,6 +8,7 @@
 #include "program.h"
 #include "search.h"
 #include "sharedtimer.h"
+#include "systemcolors.h"
 #include "textservices.h"
 #include "twips.h"
 
@@ -29,9 +30,12 @@ constexpr int HourglassPointer = 11;
 constexpr int DefaultPointer = 0;
 constexpr int RevealStep = 5;
 
-QColor fromBgr(quint32 colour)
+void setColours(QWidget &widget, std::initializer_list<QPalette::ColorRole> roles, quint32 colour)
 {
-    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+    QPalette palette = widget.palette();
+    for (QPalette::ColorRole role : roles)
+        palette.setColor(role, SystemColors::toQColor(colour));
+    widget.setPalette(palette);
 }
 
 } // namespace
@@ -54,113 +58,28 @@ void MainFrm::createControls()
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(Twips::toPixels(design.clientTwips).size());
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, fromBgr(design.backColor));
-    setPalette(palette);
+    setColours(*this, {QPalette::Window}, design.backColor);
     setAutoFillBackground(true);
 
     tm.setTimerType(Qt::PreciseTimer);
     connect(&tm, &QTimer::timeout, this, &MainFrm::tm_Timer);
 
-    // Created back to front, so each control lies over the ones listed after it.
+    // Created back to front, so each control lies over the ones listed after it; the child
+    // windows then go in front of every label, as the window paints labels and pictures itself.
     const QList<Design::Control> &controls = Design::controls();
     QList<QWidget *> childWindows;
     for (auto it = controls.crbegin(); it != controls.crend(); ++it) {
-        const Design::Control &c = *it;
-        QWidget *widget = nullptr;
-        switch (c.kind) {
-        case Design::Kind::Timer:
-            tm.setInterval(c.interval);
-            if (c.enabled)
-                tm.start();
-            continue;
-        case Design::Kind::Button: {
-            auto *button = new GButton(this);
-            button->ReadProperties(c.properties);
-            button->setGeometry(Twips::toPixels(c.twips));
-            (c.name == u"cmdSearch" ? cmdSearch : c.name == u"cmdShowAll" ? cmdShowAll : cmdExit) =
-                button;
-            childWindows.prepend(button);
-            widget = button;
-            break;
+        if (QWidget *widget = createControl(*it)) {
+            widget->setObjectName(it->displayName());
+            widget->raise();
+            if (!qobject_cast<Label *>(widget))
+                childWindows.prepend(widget);
         }
-        case Design::Kind::ComboBox:
-        case Design::Kind::TextBox: {
-            QWidget *field = nullptr;
-            if (c.kind == Design::Kind::ComboBox)
-                field = cmbR = new ComboBox(this);
-            else
-                field = txtSearch = new TextBox(this);
-            field->setGeometry(Twips::toPixels(c.twips));
-            QPalette colours = field->palette();
-            colours.setColor(QPalette::Base, fromBgr(c.backColor));
-            colours.setColor(QPalette::Button, fromBgr(c.backColor));
-            colours.setColor(QPalette::Text, fromBgr(c.foreColor));
-            colours.setColor(QPalette::ButtonText, fromBgr(c.foreColor));
-            field->setPalette(colours);
-            childWindows.prepend(field);
-            widget = field;
-            break;
-        }
-        case Design::Kind::Label: {
-            auto *label = new Label(this);
-            label->setFont(c.font.face.isEmpty() ? font() : c.font.toQFont());
-            QPalette colours = label->palette();
-            colours.setColor(QPalette::WindowText, fromBgr(c.foreColor));
-            label->setPalette(colours);
-            label->setAlignment(c.alignment);
-            label->setWordWrap(c.wordWrap);
-            label->setCaption(c.text);
-            label->setDesignedGeometry(c.twips);
-            label->setAutoSize(c.autoSize);
-            if (c.name == u"lblTitle")
-                lblTitle.insert(c.index, label);
-            else if (c.name == u"lbl0001")
-                lbl0001.insert(c.index, label);
-            else if (c.name == u"lblAbout")
-                lblAbout = label;
-            else
-                lblDescription = label;
-            widget = label;
-            break;
-        }
-        case Design::Kind::Image: {
-            auto image = std::make_unique<Image>();
-            image->setPicture(QPixmap(c.picture == Design::Picture::Bar
-                                          ? QStringLiteral(":/pictures/bar.gif")
-                                          : QStringLiteral(":/pictures/panel.gif")));
-            image->setDesignedGeometry(c.twips);
-            img00001.insert(c.index, image.get());
-            m_images.push_back(std::move(image));
-            continue;
-        }
-        }
-        widget->setObjectName(c.displayName());
-        widget->raise();
     }
-    // Child windows always lie over the labels and pictures the window paints itself.
     for (auto it = childWindows.crbegin(); it != childWindows.crend(); ++it)
         (*it)->raise();
 
-    // The keyboard visits the controls that take the focus in the order of their tab
-    // indexes; the first one holds the focus when the window first shows.
-    QMap<int, QWidget *> tabChain;
-    for (const Design::Control &c : controls) {
-        if (c.tabIndex < 0)
-            continue;
-        if (QWidget *widget = findChild<QWidget *>(c.displayName());
-            widget && widget->focusPolicy() != Qt::NoFocus)
-            tabChain.insert(c.tabIndex, widget);
-    }
-    QWidget *previous = nullptr;
-    for (QWidget *widget : tabChain) {
-        if (previous)
-            setTabOrder(previous, widget);
-        previous = widget;
-    }
-    if (!tabChain.isEmpty())
-        tabChain.first()->setFocus();
-
+    setUpTabOrder(controls);
     txtSearch->setAccessibleName(QStringLiteral("نص البحث: اسم العنصر أو رمزه"));
     cmbR->setAccessibleName(QStringLiteral("قائمة العناصر"));
 
@@ -168,6 +87,107 @@ void MainFrm::createControls()
     connect(cmdShowAll, &GButton::Click, this, &MainFrm::cmdShowAll_Click);
     connect(cmdExit, &GButton::Click, this, &MainFrm::cmdExit_Click);
     connect(cmbR, &ComboBox::Click, this, &MainFrm::cmbR_Click);
+}
+
+QWidget *MainFrm::createControl(const Design::Control &c)
+{
+    switch (c.kind) {
+    case Design::Kind::Timer:
+        tm.setInterval(c.interval);
+        if (c.enabled)
+            tm.start();
+        return nullptr;
+    case Design::Kind::Button:
+        return createButton(c);
+    case Design::Kind::ComboBox:
+        return cmbR = createField<ComboBox>(c);
+    case Design::Kind::TextBox:
+        return txtSearch = createField<TextBox>(c);
+    case Design::Kind::Label:
+        return createLabel(c);
+    case Design::Kind::Image:
+        createImage(c);
+        return nullptr;
+    }
+    return nullptr;
+}
+
+GButton *MainFrm::createButton(const Design::Control &c)
+{
+    auto *button = new GButton(this);
+    button->ReadProperties(c.properties);
+    button->setGeometry(Twips::toPixels(c.twips));
+    if (c.name == u"cmdSearch")
+        cmdSearch = button;
+    else if (c.name == u"cmdShowAll")
+        cmdShowAll = button;
+    else
+        cmdExit = button;
+    return button;
+}
+
+template<typename Field>
+Field *MainFrm::createField(const Design::Control &c)
+{
+    auto *field = new Field(this);
+    field->setGeometry(Twips::toPixels(c.twips));
+    setColours(*field, {QPalette::Base, QPalette::Button}, c.backColor);
+    setColours(*field, {QPalette::Text, QPalette::ButtonText}, c.foreColor);
+    return field;
+}
+
+Label *MainFrm::createLabel(const Design::Control &c)
+{
+    auto *label = new Label(this);
+    label->setFont(c.font.face.isEmpty() ? font() : c.font.toQFont());
+    setColours(*label, {QPalette::WindowText}, c.foreColor);
+    label->setAlignment(c.alignment);
+    label->setWordWrap(c.wordWrap);
+    label->setCaption(c.text);
+    label->setDesignedGeometry(c.twips);
+    label->setAutoSize(c.autoSize);
+    if (c.name == u"lblTitle")
+        lblTitle.insert(c.index, label);
+    else if (c.name == u"lbl0001")
+        lbl0001.insert(c.index, label);
+    else if (c.name == u"lblAbout")
+        lblAbout = label;
+    else
+        lblDescription = label;
+    return label;
+}
+
+void MainFrm::createImage(const Design::Control &c)
+{
+    auto image = std::make_unique<Image>();
+    image->setPicture(QPixmap(c.picture == Design::Picture::Bar
+                                  ? QStringLiteral(":/pictures/bar.gif")
+                                  : QStringLiteral(":/pictures/panel.gif")));
+    image->setDesignedGeometry(c.twips);
+    img00001.insert(c.index, image.get());
+    m_images.push_back(std::move(image));
+}
+
+void MainFrm::setUpTabOrder(const QList<Design::Control> &controls)
+{
+    // The keyboard visits the controls that take the focus in the order of their tab indexes;
+    // the first one holds the focus when the window first shows.
+    QMap<int, QWidget *> chain;
+    for (const Design::Control &c : controls) {
+        if (c.tabIndex < 0)
+            continue;
+        if (QWidget *widget = findChild<QWidget *>(c.displayName());
+            widget && widget->focusPolicy() != Qt::NoFocus)
+            chain.insert(c.tabIndex, widget);
+    }
+    QWidget *previous = nullptr;
+    for (QWidget *widget : chain) {
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+    if (!chain.isEmpty())
+        chain.first()->setFocus();
 }
 
 float MainFrm::Width() const

@@ -13,6 +13,9 @@
 #include <vector>
 
 class GButton;
+namespace Design {
+struct Control;
+}
 
 // The program's only window. It is built from its stored design, loads (Form_Load) as it is
 // constructed, and is then shown by the caller.
@@ -77,6 +80,13 @@ protected:
 
 private:
     void createControls();
+    QWidget *createControl(const Design::Control &c);
+    GButton *createButton(const Design::Control &c);
+    template<typename Field>
+    Field *createField(const Design::Control &c);
+    Label *createLabel(const Design::Control &c);
+    void createImage(const Design::Control &c);
+    void setUpTabOrder(const QList<Design::Control> &controls);
     void CenterForm(MainFrm &window);
     bool FillElementList();
     void setRevealRunning(bool running);

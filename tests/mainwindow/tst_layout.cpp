@@ -40,6 +40,7 @@ private slots:
     void stackingOrder();
     void picturesStretchedAndStacked_data();
     void picturesStretchedAndStacked();
+    void buttonFacesAndCard();
 
 private:
     std::unique_ptr<MainFrm> m_frm;
@@ -194,6 +195,21 @@ void TestLayout::picturesStretchedAndStacked()
         if (behind >= 0 && !coloursAt(front, y).intersects(coloursAt(behind, y)))
             QVERIFY(!coloursAt(behind, y).contains(pixel));
     }
+}
+
+void TestLayout::buttonFacesAndCard()
+{
+    MainFrm &f = *m_frm;
+    const QImage window = f.grab().toImage();
+    // Each button shows its stored face, 10 steps lighter than &H00E7E6D8&, over the pictures.
+    for (const GButton *button : {f.cmdSearch, f.cmdShowAll, f.cmdExit}) {
+        const QPoint face = button->geometry().topLeft() + QPoint(5, 4);
+        QCOMPARE(QColor(window.pixel(face)), QColor(226, 240, 241));
+        QCOMPARE(button->Caption().isEmpty(), false);
+    }
+    // The card's eleven lines fit its label in the window font.
+    f.cmdShowAll_Click();
+    QVERIFY(11 * f.lblDescription->fontMetrics().lineSpacing() <= f.lblDescription->height());
 }
 
 ORVANE_TEST(TestLayout)
