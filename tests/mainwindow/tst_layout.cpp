@@ -55,6 +55,7 @@ void TestLayout::window()
     QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(f.palette().color(QPalette::Window), QColor(231, 232, 233));
     QCOMPARE(f.layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(f.windowIcon().availableSizes().size(), 4); // 16, 32, 48 and 128 pixels
 }
 
 void TestLayout::fixedPlaces_data()
