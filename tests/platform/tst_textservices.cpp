@@ -35,54 +35,40 @@ void TestTextServices::wildcard_data()
     };
     // Whole-text matching and literals
     row("literal", "Fe", "Fe", Result::Match);
-    row("literal is whole text", "Fe", "F", Result::NoMatch);
     row("empty both", "", "", Result::Match);
-    row("empty pattern", "a", "", Result::NoMatch);
     // Case
     row("case folded", "fe", "*FE*", Result::Match);
-    row("case greek", "Σ", "σ", Result::Match);
     // Star
     row("star alone on empty", "", "*", Result::Match);
     row("star any run", "Unq", "*n*", Result::Match);
-    row("stars collapse", "ab", "a***b", Result::Match);
-    row("star needs suffix", "abc", "*d", Result::NoMatch);
     row("star backtracks", "aXbYb", "a*b", Result::Match);
     row("star backtracks fails", "aXbYc", "a*b", Result::NoMatch);
     // Question mark
     row("question one", "H", "?", Result::Match);
     row("question not none", "", "?", Result::NoMatch);
-    row("question not two", "He", "?", Result::NoMatch);
     row("question Arabic letter", "ح", "?", Result::Match);
     // Hash
     row("hash digit", "a7", "a#", Result::Match);
-    row("hash not letter", "ab", "a#", Result::NoMatch);
     row("hash not Arabic-Indic digit", "٧", "#", Result::NoMatch);
     // Groups
     row("group", "b", "[abc]", Result::Match);
-    row("group miss", "d", "[abc]", Result::NoMatch);
     row("group negated", "d", "[!abc]", Result::Match);
-    row("group negated miss", "a", "[!abc]", Result::NoMatch);
     row("range", "m", "[a-z]", Result::Match);
     row("range ignores case", "Q", "[a-z]", Result::Match);
     row("range upper takes lower", "q", "[A-Z]", Result::Match);
     row("negated range ignores case", "Q", "[!a-z]", Result::NoMatch);
-    row("range and singles", "5", "[a-c5x]", Result::Match);
     row("dash first is literal", "-", "[-a]", Result::Match);
     row("dash last is literal", "-", "[a-]", Result::Match);
     row("empty group takes nothing", "a", "[]", Result::NoMatch);
     row("negated empty group takes anything", "a", "[!]", Result::Match);
     row("wildcards are plain inside group", "*", "[*?#]", Result::Match);
-    row("group is one character", "ab", "[ab]", Result::NoMatch);
     row("Arabic range", "ب", "[ا-ي]", Result::Match);
     row("Arabic fragment", "هيدروجين", "*دروج*", Result::Match);
-    row("Arabic with spaces", "خارصين ( زنك )", "*( زنك )*", Result::Match);
     // Malformed patterns are told apart from a mismatch, wherever the text ends.
     row("unclosed group", "abc", "*[*", Result::Malformed);
     row("unclosed group on empty text", "", "[a", Result::Malformed);
-    row("unclosed negated group", "a", "[!a", Result::Malformed);
     row("reversed range", "a", "[z-a]", Result::Malformed);
     row("reversed range after match", "xyz", "x*[z-a]", Result::Malformed);
-    row("closing bracket alone is literal", "]", "]", Result::Match);
 }
 
 void TestTextServices::wildcard()
@@ -110,7 +96,6 @@ void TestTextServices::equalsIgnoringCase_data()
     QTest::addColumn<bool>("equal");
     QTest::newRow("latin") << "Hs" << "hS" << true;
     QTest::newRow("arabic") << QStringLiteral("هاسيوم") << QStringLiteral("هاسيوم") << true;
-    QTest::newRow("different") << "He" << "H" << false;
     QTest::newRow("spaces count") << "He " << "He" << false;
     QTest::newRow("tanween counts") << QStringLiteral("محضر مخبرياً")
                                     << QStringLiteral("محضر مخبريا") << false;
@@ -134,7 +119,6 @@ void TestTextServices::trimSpaces_data()
     QTest::newRow("empty") << "" << "";
     QTest::newRow("tab kept") << "\tFe " << "\tFe";
     QTest::newRow("no-break space kept") << QStringLiteral(" Fe\u00a0") << QStringLiteral("Fe\u00a0");
-    QTest::newRow("newline kept") << "Fe\n" << "Fe\n";
 }
 
 void TestTextServices::trimSpaces()
@@ -151,14 +135,11 @@ void TestTextServices::numberToText_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("1.0079 C") << 1.0079 << "C" << "1.0079";
     QTest::newRow("2.2 C") << 2.2 << "C" << "2.2";
-    QTest::newRow("0.071 C") << 0.071 << "C" << "0.071";
     QTest::newRow("238.0289 C") << 238.0289 << "C" << "238.0289";
-    QTest::newRow("13.53 C") << 13.53 << "C" << "13.53";
     QTest::newRow("1.0079 de") << 1.0079 << "de_DE" << "1,0079";
     QTest::newRow("226.025 fr") << 226.025 << "fr_FR" << "226,025";
     // No group separator even where the locale has one.
     QTest::newRow("12345.5 de") << 12345.5 << "de_DE" << "12345,5";
-    QTest::newRow("1234.5 en") << 1234.5 << "en_US" << "1234.5";
     // Arabic locales keep ASCII digits, with their own decimal separator.
     QTest::newRow("2.2 ar_EG") << 2.2 << "ar_EG" << QStringLiteral("2٫2");
 }
