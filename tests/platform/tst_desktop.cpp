@@ -10,10 +10,13 @@
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 // Which widget of the scene a lookup should give.
 enum class Expected
@@ -48,6 +51,11 @@ private slots:
     void sharedTimersTickTogether();
     void sharedTimerSurvivesChangesInATick_data();
     void sharedTimerSurvivesChangesInATick();
+    void sharedTimerSleepsOnlyWhenAllowed_data();
+    void sharedTimerSleepsOnlyWhenAllowed();
+    void sleepingTimerWakesOnEveryChange_data();
+    void sleepingTimerWakesOnEveryChange();
+    void tickChangingTheSceneKeepsTheBeatAwake();
 
 private:
     // A window with two overlapping children, the right one above the left, and an inner
@@ -423,6 +431,214 @@ void TestDesktop::sharedTimerSurvivesChangesInATick()
     // Changed by the first timer's handler, the second never ticks in that turn or after.
     QCOMPARE(secondTicks, 0);
     delete second;
+}
+
+void TestDesktop::sharedTimerSleepsOnlyWhenAllowed_data()
+{
+    QTest::addColumn<bool>("optsIn");
+    QTest::addColumn<bool>("besidePlain"); // a plain timer of the same interval runs too
+    QTest::addColumn<bool>("sleeps");
+    QTest::newRow("plain timer") << false << false << false;
+    QTest::newRow("sleeping allowed") << true << false << true;
+    QTest::newRow("sleeping allowed beside a plain timer") << true << true << false;
+}
+
+void TestDesktop::sharedTimerSleepsOnlyWhenAllowed()
+{
+    QFETCH(bool, optsIn);
+    QFETCH(bool, besidePlain);
+    QFETCH(bool, sleeps);
+
+    const auto scene = makeScene();
+    scene->window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&scene->window));
+    QTest::mouseMove(scene->window.windowHandle(), QPoint(51, 40));
+    QTest::mouseMove(scene->window.windowHandle(), QPoint(50, 40));
+    SharedTimer plain;
+    SharedTimer timer;
+    for (SharedTimer *t : {&plain, &timer})
+        t->setInterval(4);
+    timer.setSleepsWhileCursorRests(optsIn);
+    if (besidePlain)
+        plain.start();
+    timer.start();
+    QSignalSpy ticks(&timer, &SharedTimer::timeout);
+
+    if (!sleeps) {
+        // Far past the two quiet beats after which a sleeping timer would stop.
+        QTRY_VERIFY(ticks.count() >= 10);
+        QVERIFY(!timer.isSleeping());
+        QVERIFY(!plain.isSleeping());
+        if (!besidePlain)
+            return;
+        // Left alone, it may sleep.
+        plain.stop();
+    }
+    QTRY_VERIFY(timer.isSleeping());
+    QVERIFY(timer.isActive());
+    // A clock of the same interval ticks on; the sleeping timer does not.
+    ticks.clear();
+    QTimer clock;
+    clock.setInterval(4);
+    QSignalSpy clockTicks(&clock, &QTimer::timeout);
+    clock.start();
+    QTRY_VERIFY(clockTicks.count() >= 10);
+    QCOMPARE(ticks.count(), 0);
+    QVERIFY(timer.isSleeping());
+}
+
+void TestDesktop::sleepingTimerWakesOnEveryChange_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("sleepsAgain");
+
+    const QStringList changes{
+        u"cursor moves"_s,        u"button pressed"_s,
+        u"button released"_s,     u"cursor leaves the window"_s,
+        u"widget hidden"_s,       u"widget shown"_s,
+        u"widget disabled"_s,     u"widget enabled"_s,
+        u"widget moved"_s,        u"widget resized"_s,
+        u"widget raised"_s,       u"widget lowered"_s,
+        u"widget reparented"_s,   u"widget deleted"_s,
+        u"window moved"_s,        u"window hidden"_s,
+        u"window disabled"_s,     u"run mode changes"_s,
+        u"new mask announced"_s,  u"another timer starts"_s,
+        u"another timer stops"_s,
+    };
+    for (const QString &change : changes)
+        QTest::newRow(qPrintable(change)) << change << true;
+    QTest::newRow("sleeping given up") << QStringLiteral("sleeping given up") << false;
+}
+
+void TestDesktop::sleepingTimerWakesOnEveryChange()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, sleepsAgain);
+
+    const auto scene = makeScene();
+    QWidget &window = scene->window;
+    // The cursor rests where the right widget overlaps the left one.
+    const QPoint resting(100, 40);
+    const QPoint outside = window.mapToGlobal(QPoint(400, 400));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCursor::setPos(outside);
+    QCursor::setPos(window.mapToGlobal(resting));
+    QTest::mouseMove(window.windowHandle(), resting + QPoint(1, 0));
+    QTest::mouseMove(window.windowHandle(), resting);
+    QTRY_COMPARE(Cursor::widgetUnderCursor(), scene->right);
+
+    SharedTimer timer;
+    SharedTimer other;
+    for (SharedTimer *t : {&timer, &other}) {
+        t->setInterval(4);
+        t->setSleepsWhileCursorRests(true);
+    }
+    // What the change undoes is set up before the timer may sleep.
+    if (change == u"button released")
+        QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, resting);
+    else if (change == u"widget shown")
+        scene->right->hide();
+    else if (change == u"widget enabled")
+        scene->right->setEnabled(false);
+    else if (change == u"widget raised")
+        scene->left->raise();
+    else if (change == u"another timer stops")
+        other.start();
+    timer.start();
+    QTRY_VERIFY(timer.isSleeping());
+    QCoreApplication::processEvents();
+    QVERIFY(timer.isSleeping());
+    QSignalSpy ticks(&timer, &SharedTimer::timeout);
+
+    if (change == u"cursor moves") {
+        QTest::mouseMove(window.windowHandle(), QPoint(30, 45));
+    } else if (change == u"button pressed") {
+        QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, resting);
+    } else if (change == u"button released") {
+        QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, resting);
+    } else if (change == u"cursor leaves the window") {
+        QCursor::setPos(outside);
+    } else if (change == u"widget hidden") {
+        scene->right->hide();
+    } else if (change == u"widget shown") {
+        scene->right->show();
+    } else if (change == u"widget disabled") {
+        scene->right->setEnabled(false);
+    } else if (change == u"widget enabled") {
+        scene->right->setEnabled(true);
+    } else if (change == u"widget moved") {
+        scene->right->move(150, 10);
+    } else if (change == u"widget resized") {
+        scene->right->resize(10, 50);
+    } else if (change == u"widget raised") {
+        scene->right->raise();
+    } else if (change == u"widget lowered") {
+        scene->right->lower();
+    } else if (change == u"widget reparented") {
+        scene->right->setParent(scene->left);
+    } else if (change == u"widget deleted") {
+        delete scene->right;
+    } else if (change == u"window moved") {
+        window.move(window.pos() + QPoint(300, 0));
+    } else if (change == u"window hidden") {
+        window.hide();
+    } else if (change == u"window disabled") {
+        window.setEnabled(false);
+    } else if (change == u"run mode changes") {
+        Ambient::setUserMode(false);
+    } else if (change == u"new mask announced") {
+        // Qt reports no event for a mask; whoever sets one under a resting cursor says so.
+        scene->right->setMask(QRegion(50, 0, 50, 50));
+        SharedTimer::wakeAll();
+    } else if (change == u"another timer starts") {
+        other.start();
+    } else if (change == u"another timer stops") {
+        other.stop();
+    } else if (change == u"sleeping given up") {
+        timer.setSleepsWhileCursorRests(false);
+    }
+    QTRY_VERIFY(ticks.count() >= 1);
+    if (sleepsAgain) {
+        QTRY_VERIFY(timer.isSleeping());
+    } else {
+        QTRY_VERIFY(ticks.count() >= 10);
+        QVERIFY(!timer.isSleeping());
+    }
+
+    Ambient::setUserMode(true);
+    if (change == u"button pressed")
+        QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, resting);
+}
+
+void TestDesktop::tickChangingTheSceneKeepsTheBeatAwake()
+{
+    const auto scene = makeScene();
+    scene->window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&scene->window));
+    QTest::mouseMove(scene->window.windowHandle(), QPoint(101, 40));
+    QTest::mouseMove(scene->window.windowHandle(), QPoint(100, 40));
+    QCOMPARE(Cursor::widgetUnderCursor(), scene->right);
+
+    // The first timer's second tick cuts the point out of the right widget's mask, which no
+    // event reports: the second timer ticks after it with the left widget under the cursor.
+    SharedTimer first;
+    SharedTimer second;
+    QList<QWidget *> seen;
+    for (SharedTimer *t : {&first, &second}) {
+        t->setInterval(4);
+        t->setSleepsWhileCursorRests(true);
+    }
+    connect(&first, &SharedTimer::timeout, this, [&] {
+        seen << Cursor::widgetUnderCursor();
+        if (seen.size() == 2)
+            scene->right->setMask(QRegion(50, 0, 50, 50));
+    });
+    first.start();
+    second.start();
+    QTRY_VERIFY(first.isSleeping());
+    // Not before the first timer too has ticked with what the second one saw.
+    QCOMPARE(seen.last(), scene->left);
 }
 
 ORVANE_TEST(TestDesktop)
