@@ -137,6 +137,19 @@ struct EventLog
     QList<QPointF> downs;
 };
 
+// The state each tick of a button's timer leaves behind, in order.
+struct TickLog
+{
+    explicit TickLog(GButton *button)
+    {
+        // Connected after the button's own handler, so it sees what the tick did.
+        QObject::connect(button->findChild<SharedTimer *>(QStringLiteral("tmr")),
+                         &SharedTimer::timeout, button,
+                         [this, button] { states << button->buttonState(); });
+    }
+    QList<State> states;
+};
+
 QFont designFont()
 {
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -210,6 +223,11 @@ private slots:
     void keyDownHandlerDecidesTheClick();
     void heldEnterClicksOnEveryRepeat();
     void disabledButtonNeverHovers();
+    void restingCursorLetsTheTimerSleep();
+    void restingCursorFollowsChanges_data();
+    void restingCursorFollowsChanges();
+    void restartedTimerTicksAgain();
+    void runModeReturnsUnderARestingCursor();
     void focus();
     void setFocusFails_data();
     void setFocusFails();
@@ -1158,6 +1176,153 @@ void TestGButton::disabledButtonNeverHovers()
 
     scene.button->setEnabled(true);
     QTRY_COMPARE(scene.button->buttonState(), GButton::StateHover);
+}
+
+void TestGButton::restingCursorLetsTheTimerSleep()
+{
+    Scene scene;
+    QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
+    scene.pointTo(scene.centre());
+    QTRY_COMPARE(scene.button->buttonState(), GButton::StateHover);
+    QTRY_VERIFY(scene.timer()->isSleeping());
+
+    // The timer still runs for its button, but a clock of its interval ticks alone.
+    QSignalSpy ticks(scene.timer(), &SharedTimer::timeout);
+    QTimer clock;
+    clock.setInterval(scene.timer()->interval());
+    QSignalSpy clockTicks(&clock, &QTimer::timeout);
+    clock.start();
+    QTRY_VERIFY(clockTicks.count() >= 5);
+    QCOMPARE(ticks.count(), 0);
+    QVERIFY(scene.timer()->isActive());
+
+    // A move inside the button wakes it; it finds nothing new and sleeps again.
+    PaintCounter paints(scene.button);
+    scene.pointTo(QPoint(10, 5));
+    QTRY_VERIFY(ticks.count() >= 1);
+    QTRY_VERIFY(scene.timer()->isSleeping());
+    QCOMPARE(scene.button->buttonState(), GButton::StateHover);
+    QCOMPARE(paints.count, 0);
+}
+
+void TestGButton::restingCursorFollowsChanges_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<State>("before");
+    QTest::addColumn<State>("after"); // after the first tick that follows the change
+
+    const State normal = GButton::StateNormal;
+    const State hover = GButton::StateHover;
+    QTest::newRow("cursor leaves") << "cursor leaves" << hover << normal;
+    QTest::newRow("button hidden") << "button hidden" << hover << normal;
+    QTest::newRow("button disabled") << "button disabled" << hover << normal;
+    QTest::newRow("button moved away") << "button moved away" << hover << normal;
+    QTest::newRow("sibling raised over it") << "sibling raised" << hover << normal;
+    QTest::newRow("window moved") << "window moved" << hover << normal;
+    QTest::newRow("cursor enters") << "cursor enters" << normal << hover;
+    QTest::newRow("button shown") << "button shown" << normal << hover;
+    QTest::newRow("button enabled") << "button enabled" << normal << hover;
+    QTest::newRow("button moved under the cursor") << "button moved under" << normal << hover;
+    QTest::newRow("sibling over it lowered") << "sibling lowered" << normal << hover;
+}
+
+void TestGButton::restingCursorFollowsChanges()
+{
+    QFETCH(QString, change);
+    QFETCH(State, before);
+    QFETCH(State, after);
+
+    Scene scene;
+    QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
+    GButton &button = *scene.button;
+    // A plain widget in the button's place, beneath it unless the change lowers it.
+    auto *sibling = new QWidget(&scene.window);
+    sibling->setGeometry(button.geometry());
+    sibling->show();
+    if (change != u"sibling lowered")
+        sibling->lower();
+    if (change == u"button shown")
+        button.hide();
+    else if (change == u"button enabled")
+        button.setEnabled(false);
+    const QPoint beside(-10, 5);
+    scene.pointTo(change == u"cursor enters" || change == u"button moved under" ? beside
+                                                                                : scene.centre());
+    QTRY_COMPARE(button.buttonState(), before);
+    QTRY_VERIFY(scene.timer()->isSleeping());
+
+    TickLog log(&button);
+    if (change == u"cursor leaves")
+        scene.pointTo(beside);
+    else if (change == u"button hidden")
+        button.hide();
+    else if (change == u"button disabled")
+        button.setEnabled(false);
+    else if (change == u"button moved away")
+        button.move(button.pos() + QPoint(100, 0));
+    else if (change == u"sibling raised")
+        sibling->raise();
+    else if (change == u"window moved")
+        scene.window.move(scene.window.pos() + QPoint(300, 0));
+    else if (change == u"cursor enters")
+        scene.pointTo(scene.centre());
+    else if (change == u"button shown")
+        button.show();
+    else if (change == u"button enabled")
+        button.setEnabled(true);
+    else if (change == u"button moved under")
+        button.move(button.pos() - QPoint(20, 0));
+    else if (change == u"sibling lowered")
+        sibling->lower();
+
+    // The very next tick sees the change, as it would have without the rest.
+    QTRY_VERIFY(!log.states.isEmpty());
+    QCOMPARE(log.states.first(), after);
+    QTRY_VERIFY(scene.timer()->isSleeping());
+    QCOMPARE(button.buttonState(), after);
+}
+
+void TestGButton::restartedTimerTicksAgain()
+{
+    Scene scene;
+    auto *other = new GButton(&scene.window);
+    other->setGeometry(120, 30, 60, 20);
+    other->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
+    SharedTimer *otherTimer = other->findChild<SharedTimer *>(QStringLiteral("tmr"));
+    scene.pointTo(QPoint(-10, 5));
+    QTRY_VERIFY(scene.timer()->isSleeping());
+
+    // Pressed and released straight at the button, past the window: only the timer's stop and
+    // start tell of them. The release leaves hover, which the next tick must take back.
+    QTest::mousePress(scene.button, Qt::LeftButton, {}, scene.centre());
+    QVERIFY(!scene.timer()->isActive());
+    QTRY_VERIFY(otherTimer->isSleeping());
+    TickLog log(scene.button);
+    QTest::mouseRelease(scene.button, Qt::LeftButton, {}, scene.centre());
+    QCOMPARE(scene.button->buttonState(), GButton::StateHover);
+    QVERIFY(scene.timer()->isActive());
+    QTRY_VERIFY(!log.states.isEmpty());
+    QCOMPARE(log.states.first(), GButton::StateNormal);
+}
+
+void TestGButton::runModeReturnsUnderARestingCursor()
+{
+    Scene scene;
+    QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
+    scene.pointTo(scene.centre());
+    QTRY_COMPARE(scene.button->buttonState(), GButton::StateHover);
+
+    // Being designed, ticks change nothing: the button keeps hover with the cursor away.
+    Ambient::setUserMode(false);
+    scene.pointTo(QPoint(-10, 5));
+    QTRY_VERIFY(scene.timer()->isSleeping());
+    QCOMPARE(scene.button->buttonState(), GButton::StateHover);
+
+    TickLog log(scene.button);
+    Ambient::setUserMode(true);
+    QTRY_VERIFY(!log.states.isEmpty());
+    QCOMPARE(log.states.first(), GButton::StateNormal);
 }
 
 void TestGButton::focus()

@@ -3,6 +3,7 @@
 #include "mainfrm.h"
 #include "melementsinformations.h"
 #include "program.h"
+#include "sharedtimer.h"
 #include "testmain.h"
 
 #include <QSignalSpy>
@@ -452,6 +453,9 @@ void TestMainFrm::exitSkipsUnload()
     QVERIFY(f.hasEnded());
     QVERIFY(!f.isVisible());
     QVERIFY(!f.tm.isActive());
+    // The buttons' hover timers stop too, rather than merely sleeping.
+    for (const SharedTimer *tmr : f.findChildren<SharedTimer *>())
+        QVERIFY(!tmr->isActive() && !tmr->isSleeping());
     QCOMPARE(Elements(1).Name, QStringLiteral("هيدروجين")); // not cleared on this path
 }
 
