@@ -147,8 +147,12 @@ void SharedTimer::setInterval(int msec)
 
 void SharedTimer::start()
 {
-    if (m_active)
+    // Starting a running timer changes nothing for it, but its owner may have changed what its
+    // next tick does: a sleeping beat must look again.
+    if (m_active) {
+        SharedBeat::forInterval(m_interval)->wake();
         return;
+    }
     m_active = true;
     SharedBeat::forInterval(m_interval)->add(this);
 }

@@ -11,8 +11,9 @@
 // rests (setSleepsWhileCursorRests). Once every running timer of an interval allows it, their
 // system timer stops after a beat in which nothing changed since the beat before: neither the
 // cursor's place, nor the widget under it, nor the running timers. The first change that
-// Cursor::onSceneChange() announces, any start or stop, and wakeAll() resume the beat on the
-// grid it kept, so every tick that could find something new comes when it would have come.
+// Cursor::onSceneChange() announces, any start (of a running timer too) or stop, and wakeAll()
+// resume the beat on the grid it kept, so every tick that could find something new comes when
+// it would have come.
 class SharedTimer : public QObject
 {
     Q_OBJECT
