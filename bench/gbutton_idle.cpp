@@ -1,7 +1,9 @@
 // What a window at rest with the main window's three buttons costs: process CPU time over a
-// stretch of idleness, the pointer resting over a button, while every button's 20 ms hover
-// timer ticks. Then the cost of one lookup of the widget under the cursor, tracked (what a tick
-// uses) and asked of the window system (what a release uses).
+// stretch of idleness, the pointer resting over a button, with every button's 20 ms hover
+// timer running (and sleeping while the pointer rests). Then the cost of one lookup of the
+// widget under the cursor, tracked (what a tick uses) and asked of the window system (what a
+// release uses), and how soon the button under the pointer leaves hover once the pointer
+// moves off it.
 // Run: bench/idle.sh (starts a headless X server), or with any X display:
 //      DISPLAY=:99 QT_QPA_PLATFORM=xcb build/bench/bench_gbutton_idle [seconds]
 #include "cursor.h"
@@ -14,6 +16,7 @@
 #include <QTimer>
 
 #include <ctime>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -57,6 +60,31 @@ void lookups(QTextStream &out, const QList<GButton *> &buttons)
                .arg(asked, 0, 'f', 3);
     out << QStringLiteral("  widget at a given point (window system): %1 us\n")
                .arg(askedAt, 0, 'f', 3);
+}
+
+// Moves the pointer off a hovered button and reports how long its state took to follow: at
+// most one 20 ms beat after the move reaches the program, sleeping or not.
+void leaveHover(QTextStream &out, QWidget &window, GButton *button)
+{
+    const SharedTimer *tmr = button->findChild<SharedTimer *>(QStringLiteral("tmr"));
+    struct Watch
+    {
+        QElapsedTimer elapsed;
+        int ticks = 0;
+    };
+    const auto watch = std::make_shared<Watch>();
+    QObject::connect(tmr, &SharedTimer::timeout, button, [&out, button, watch] {
+        ++watch->ticks;
+        if (button->buttonState() != GButton::StateNormal)
+            return;
+        out << QStringLiteral("  pointer moved off %1: normal again after %2 ms, %3 tick(s)\n")
+                   .arg(button->objectName())
+                   .arg(double(watch->elapsed.nsecsElapsed()) / 1e6, 0, 'f', 1)
+                   .arg(watch->ticks);
+        QApplication::quit();
+    });
+    watch->elapsed.start();
+    QCursor::setPos(window.mapToGlobal(QPoint(window.width() / 2, window.height() - 10)));
 }
 
 } // namespace
@@ -104,8 +132,14 @@ int main(int argc, char *argv[])
             out << QStringLiteral("  process CPU: %1 ms = %2 % of one core\n")
                        .arg(cpu * 1e3, 0, 'f', 1)
                        .arg(100.0 * cpu / elapsed, 0, 'f', 3);
+            int sleeping = 0;
+            for (GButton *button : buttons)
+                sleeping += button->findChild<SharedTimer *>(QStringLiteral("tmr"))->isSleeping();
+            out << QStringLiteral("  hover timers sleeping: %1 of %2\n")
+                       .arg(sleeping)
+                       .arg(buttons.size());
             lookups(out, buttons);
-            QApplication::quit();
+            leaveHover(out, window, buttons[1]);
         });
     });
     const int rc = QApplication::exec();

@@ -166,6 +166,9 @@ GButton::GButton(QWidget *parent) : QWidget(parent), tmr(new SharedTimer(this))
     tmr->setObjectName(QStringLiteral("tmr"));
     tmr->setInterval(TimerInterval);
     connect(tmr, &SharedTimer::timeout, this, &GButton::tmr_Timer);
+    // A tick reads only the widget under the cursor, the mode and State, and State changes
+    // between ticks only while tmr is stopped, so at rest a tick finds nothing new.
+    tmr->setSleepsWhileCursorRests(true);
     tmr->start();
 
     setFocusPolicy(Qt::StrongFocus);

@@ -11,7 +11,8 @@ class SharedTimer;
 
 // The program's rounded push button: owner-drawn face, two-line bevel that sinks while pressed,
 // black outline, centred caption. It follows the cursor with a 20 ms timer (hover paints like
-// normal) and raises its own events, whose arguments a directly connected handler may change.
+// normal) that sleeps while the cursor rests, and raises its own events, whose arguments a
+// directly connected handler may change.
 //
 // Colours are quint32 values 0x00BBGGRR; 0x80000000 + n is system colour n (see SystemColors).
 // Property accessors that fail throw to their caller: setMousePointer() std::overflow_error,

@@ -1,5 +1,7 @@
 #include "ambient.h"
 
+#include "sharedtimer.h"
+
 #include <QApplication>
 #include <QWidget>
 
@@ -16,7 +18,11 @@ bool userMode()
 
 void setUserMode(bool newRunning)
 {
+    if (newRunning == running)
+        return;
     running = newRunning;
+    // Controls' hover timers may sleep while the cursor rests, and their ticks read the mode.
+    SharedTimer::wakeAll();
 }
 
 QFont font(const QWidget &control)

@@ -46,10 +46,34 @@ QWidget *widgetInWindow(QWidget *top, const QPoint &globalPos)
     return deepestAt(top, pos);
 }
 
+// Widget and window events after which the same cursor position may lie over another widget.
+bool changesTheScene(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::EnabledChange:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::ZOrderChange:
+    case QEvent::ParentChange:
+    case QEvent::ChildRemoved: // a deleted widget leaves its parent with no Hide
+    case QEvent::WindowStateChange:
+    case QEvent::ActivationChange:
+    case QEvent::Enter: // also the synthetic crossings Qt sends after a hide or show
+    case QEvent::Leave:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Follows the cursor through the mouse and enter/leave events that the program's windows
 // receive; they carry the screen position, so no query is needed to know it.
 class Tracker : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit Tracker(QObject *parent) : QObject(parent) {}
 
@@ -60,34 +84,47 @@ public:
         return widgetInWindow(QWidget::find(window->winId()), globalPos);
     }
 
+signals:
+    void sceneChanged();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (!watched->isWindowType())
+        if (!watched->isWindowType()) {
+            if (watched->isWidgetType() && changesTheScene(event->type()))
+                emit sceneChanged();
             return false;
+        }
+        track(static_cast<QWindow *>(watched), event);
+        return false;
+    }
+
+private:
+    void track(QWindow *watched, QEvent *event)
+    {
         switch (event->type()) {
         case QEvent::MouseMove:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
-            see(static_cast<QWindow *>(watched),
-                static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
+            see(watched, static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
             break;
         case QEvent::Enter:
-            see(static_cast<QWindow *>(watched),
-                static_cast<QEnterEvent *>(event)->globalPosition().toPoint());
+            see(watched, static_cast<QEnterEvent *>(event)->globalPosition().toPoint());
             break;
         case QEvent::Leave:
             if (watched == window)
                 window = nullptr;
             break;
         default:
+            if (!changesTheScene(event->type()))
+                return;
             break;
         }
-        return false;
+        // Announced after the place is taken, so that a listener already sees the new answer.
+        emit sceneChanged();
     }
 
-private:
     void see(QWindow *w, QPoint pos)
     {
         globalPos = pos;
@@ -131,6 +168,14 @@ QWidget *widgetUnderCursor()
 void startTracking()
 {
     tracker();
+}
+
+QMetaObject::Connection onSceneChange(QObject *context, std::function<void()> slot)
+{
+    Tracker *t = tracker();
+    if (!t)
+        return {};
+    return QObject::connect(t, &Tracker::sceneChanged, context, std::move(slot));
 }
 
 std::optional<QCursor> shape(int mousePointer, const QPixmap &icon)
@@ -182,3 +227,5 @@ void setMousePointer(QWidget &widget, int mousePointer, const QPixmap &icon)
 }
 
 } // namespace Cursor
+
+#include "cursor.moc"

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QCursor>
+#include <QMetaObject>
 #include <QPixmap>
 #include <QPoint>
 
+#include <functional>
 #include <optional>
 
+class QObject;
 class QWidget;
 
 // The mouse cursor: where it is, which widget lies under it, and its shape by number.
@@ -25,6 +28,14 @@ QWidget *widgetAt(const QPoint &globalPos);
 // first call; call startTracking() earlier to know the place from the start.
 QWidget *widgetUnderCursor();
 void startTracking();
+
+// Calls slot, on the user-interface thread, after every event that may change what
+// widgetUnderCursor() answers: any mouse event or crossing of the program's windows, and any
+// widget or window shown, hidden, enabled, disabled, moved, resized, restacked, reparented,
+// deleted, activated or changing its window state. Qt reports no event for a new mask: one set
+// outside a resize or show goes unannounced. The connection ends with context; an invalid
+// connection means nothing can be announced (no application yet).
+QMetaObject::Connection onSceneChange(QObject *context, std::function<void()> slot);
 
 // The shape of a mouse-pointer number: 0 default (std::nullopt: no cursor of the widget's own),
 // 1 arrow, 2 cross, 3 I-beam, 4 icon, 5 size, 6 NE-SW, 7 N-S, 8 NW-SE, 9 W-E, 10 up arrow,

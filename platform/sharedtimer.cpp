@@ -1,25 +1,36 @@
 #include "sharedtimer.h"
 
+#include "cursor.h"
+
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
 
 // The one system timer behind all running SharedTimers of an interval.
 class SharedBeat : public QObject
 {
 public:
-    SharedBeat(int interval, QObject *parent) : QObject(parent)
+    SharedBeat(int interval, QObject *parent) : QObject(parent), m_interval(interval)
     {
         m_timer.setInterval(interval);
         connect(&m_timer, &QTimer::timeout, this, &SharedBeat::tick);
     }
 
+    static QHash<int, QPointer<SharedBeat>> &beats()
+    {
+        static QHash<int, QPointer<SharedBeat>> all;
+        return all;
+    }
+
     static SharedBeat *forInterval(int interval)
     {
-        static QHash<int, QPointer<SharedBeat>> beats;
-        QPointer<SharedBeat> &beat = beats[interval];
+        QPointer<SharedBeat> &beat = beats()[interval];
         if (!beat)
             beat = new SharedBeat(interval, QCoreApplication::instance());
         return beat;
@@ -28,20 +39,64 @@ public:
     void add(SharedTimer *timer)
     {
         m_running.append(timer);
-        if (!m_timer.isActive())
-            m_timer.start();
+        if (timer->sleepsWhileCursorRests())
+            watchCursor();
+        if (!m_timer.isActive() && !m_asleep) {
+            m_timer.start(m_interval);
+            m_lastBeat.start();
+        }
+        wake();
     }
 
     void remove(SharedTimer *timer)
     {
         m_running.removeOne(timer);
-        if (m_running.isEmpty())
+        if (m_running.isEmpty()) {
             m_timer.stop();
+            m_asleep = false;
+        } else {
+            wake();
+        }
     }
+
+    // Something a sleeping timer's tick may depend on has changed.
+    void wake()
+    {
+        m_changed = true;
+        if (!m_asleep)
+            return;
+        m_asleep = false;
+        // The next tick comes where the beat would have put it had it never slept: on the first
+        // beat of the old grid from now on, never on the beat that was the last one.
+        const qint64 sinceLast = m_lastBeat.elapsed();
+        const qint64 interval = std::max(m_interval, 1);
+        const qint64 beats = std::max<qint64>(1, (sinceLast + interval - 1) / interval);
+        m_timer.start(int(beats * interval - sinceLast));
+    }
+
+    void watchCursor()
+    {
+        if (!m_watchingCursor)
+            m_watchingCursor = bool(Cursor::onSceneChange(this, [this] { wake(); }));
+    }
+
+    bool isAsleep() const { return m_asleep; }
 
 private:
     void tick()
     {
+        m_lastBeat.start();
+        // Woken between two beats: back to the full interval from this one.
+        if (m_timer.interval() != m_interval)
+            m_timer.start(m_interval);
+        const bool quietSinceLastBeat = !m_changed;
+        m_changed = false;
+        const bool mayRest =
+            m_watchingCursor && !m_running.isEmpty() &&
+            std::all_of(m_running.cbegin(), m_running.cend(),
+                        [](const SharedTimer *t) { return t->sleepsWhileCursorRests(); });
+        const QPointer<QWidget> under = mayRest ? Cursor::widgetUnderCursor() : nullptr;
+
         // A handler may stop, start or delete any timer: tick a copy of the list, and only the
         // timers still running on this beat.
         const QList<QPointer<SharedTimer>> due(m_running.cbegin(), m_running.cend());
@@ -49,10 +104,27 @@ private:
             if (timer && m_running.contains(timer.data()))
                 emit timer->timeout();
         }
+
+        // Every running timer has ticked on this beat and the last with the same widget under
+        // the cursor, so the next tick would change nothing until something does. The second
+        // look catches a handler that changed the widget under the cursor without an event.
+        const bool rest = mayRest && quietSinceLastBeat && !m_changed && under == m_lastUnder &&
+                          under == Cursor::widgetUnderCursor();
+        m_lastUnder = under;
+        if (rest) {
+            m_timer.stop();
+            m_asleep = true;
+        }
     }
 
+    const int m_interval;
     QTimer m_timer;
     QList<SharedTimer *> m_running;
+    QElapsedTimer m_lastBeat;
+    QPointer<QWidget> m_lastUnder;
+    bool m_changed = true;
+    bool m_asleep = false;
+    bool m_watchingCursor = false;
 };
 
 SharedTimer::SharedTimer(QObject *parent) : QObject(parent) {}
@@ -75,8 +147,12 @@ void SharedTimer::setInterval(int msec)
 
 void SharedTimer::start()
 {
-    if (m_active)
+    // Starting a running timer changes nothing for it, but its owner may have changed what its
+    // next tick does: a sleeping beat must look again.
+    if (m_active) {
+        SharedBeat::forInterval(m_interval)->wake();
         return;
+    }
     m_active = true;
     SharedBeat::forInterval(m_interval)->add(this);
 }
@@ -87,4 +163,30 @@ void SharedTimer::stop()
         return;
     m_active = false;
     SharedBeat::forInterval(m_interval)->remove(this);
+}
+
+void SharedTimer::setSleepsWhileCursorRests(bool sleeps)
+{
+    if (sleeps == m_sleepsWhileCursorRests)
+        return;
+    m_sleepsWhileCursorRests = sleeps;
+    if (!m_active)
+        return;
+    SharedBeat *beat = SharedBeat::forInterval(m_interval);
+    if (sleeps)
+        beat->watchCursor();
+    beat->wake();
+}
+
+bool SharedTimer::isSleeping() const
+{
+    return m_active && SharedBeat::forInterval(m_interval)->isAsleep();
+}
+
+void SharedTimer::wakeAll()
+{
+    for (const QPointer<SharedBeat> &beat : std::as_const(SharedBeat::beats())) {
+        if (beat)
+            beat->wake();
+    }
 }

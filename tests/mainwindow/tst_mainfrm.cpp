@@ -3,6 +3,7 @@
 #include "mainfrm.h"
 #include "melementsinformations.h"
 #include "program.h"
+#include "sharedtimer.h"
 #include "testmain.h"
 
 #include <QSignalSpy>
@@ -433,6 +434,9 @@ void TestMainFrm::ending()
     else
         emit f.cmdExit->Click();
     QVERIFY(f.hasEnded() && !f.isVisible() && !f.tm.isActive());
+    // The buttons' hover timers stop too, asleep or not.
+    for (const SharedTimer *tmr : f.findChildren<SharedTimer *>())
+        QVERIFY(!tmr->isActive());
     // Only the unload clears the catalogue.
     QCOMPARE(Elements(117).Name.isEmpty(), byClose);
     QCOMPARE(Elements(1).MolarMass.isEmpty(), byClose);
