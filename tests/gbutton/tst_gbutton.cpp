@@ -63,6 +63,19 @@ struct Scene
     GButton *button;
 };
 
+// The state each tick of a button's timer leaves behind, in order.
+struct TickLog
+{
+    explicit TickLog(GButton *button)
+    {
+        // Connected after the button's own handler, so it sees what the tick did.
+        QObject::connect(button->findChild<SharedTimer *>(QStringLiteral("tmr")),
+                         &SharedTimer::timeout, button,
+                         [this, button] { states << button->buttonState(); });
+    }
+    QList<GButton::ButtonState> states;
+};
+
 // Records the events a container sees, in order.
 struct EventLog
 {
@@ -134,6 +147,9 @@ private slots:
     void keys_data();
     void keys();
     void disabledButtonNeverHovers();
+    void restingCursorFollowsChanges_data();
+    void restingCursorFollowsChanges();
+    void releaseUnderARestingCursor();
     void accessibility();
 };
 
@@ -472,6 +488,72 @@ void TestGButton::disabledButtonNeverHovers()
     // A cut-off corner is not the button.
     scene.pointTo(QPoint(0, 0));
     QTRY_COMPARE(scene.button->buttonState(), GButton::StateNormal);
+}
+
+// The hover timer sleeps while the cursor rests; the first tick after any change must still see
+// it, as it would have without the rest.
+void TestGButton::restingCursorFollowsChanges_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("hoverBefore");
+    for (const char *change : {"cursor leaves", "button hidden", "button disabled",
+                               "button moved away", "window moved"})
+        QTest::newRow(change) << QString::fromLatin1(change) << true;
+    for (const char *change : {"cursor enters", "button enabled"})
+        QTest::newRow(change) << QString::fromLatin1(change) << false;
+}
+
+void TestGButton::restingCursorFollowsChanges()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, hoverBefore);
+    Scene scene;
+    QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
+    GButton &button = *scene.button;
+    if (change == u"button enabled")
+        button.setEnabled(false);
+    const QPoint beside(-10, 5);
+    scene.pointTo(change == u"cursor enters" ? beside : scene.centre());
+    QTRY_COMPARE(button.buttonState() == GButton::StateHover, hoverBefore);
+    QTRY_VERIFY(scene.timer()->isSleeping());
+
+    TickLog log(&button);
+    if (change == u"cursor leaves")
+        scene.pointTo(beside);
+    else if (change == u"button hidden")
+        button.hide();
+    else if (change == u"button disabled")
+        button.setEnabled(false);
+    else if (change == u"button moved away")
+        button.move(button.pos() + QPoint(100, 0));
+    else if (change == u"window moved")
+        scene.window.move(scene.window.pos() + QPoint(300, 0));
+    else if (change == u"cursor enters")
+        scene.pointTo(scene.centre());
+    else
+        button.setEnabled(true);
+    QTRY_VERIFY(!log.states.isEmpty());
+    QCOMPARE(log.states.first() == GButton::StateHover, !hoverBefore);
+}
+
+void TestGButton::releaseUnderARestingCursor()
+{
+    // Pressed, hidden and shown while held (Show starts the timer again), and released straight
+    // at the button, so the cursor tracker sees nothing: the release leaves hover, which the
+    // next tick must take back although the cursor is elsewhere.
+    Scene scene;
+    QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
+    scene.pointTo(QPoint(-10, 5));
+    QTRY_VERIFY(scene.timer()->isSleeping());
+    QTest::mousePress(scene.button, Qt::LeftButton, {}, scene.centre());
+    scene.button->hide();
+    scene.button->show();
+    QTRY_VERIFY(scene.timer()->isSleeping());
+    TickLog log(scene.button);
+    QTest::mouseRelease(scene.button, Qt::LeftButton, {}, scene.centre());
+    QCOMPARE(scene.button->buttonState(), GButton::StateHover);
+    QTRY_VERIFY(!log.states.isEmpty());
+    QCOMPARE(log.states.first(), GButton::StateNormal);
 }
 
 void TestGButton::accessibility()

@@ -1,3 +1,4 @@
+#include "ambient.h"
 #include "cursor.h"
 #include "input.h"
 #include "sharedtimer.h"
@@ -6,12 +7,35 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 
 #include <memory>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Two overlapping children, the right one above the left one and its top-left corner cut by a
+// mask, and an inner child in the left one; shown.
+void buildScene(QWidget &window)
+{
+    window.setObjectName(u"window"_s);
+    window.setGeometry(100, 100, 200, 100);
+    const auto add = [](QWidget *parent, const QString &name, QRect geometry) {
+        auto *child = new QWidget(parent);
+        child->setObjectName(name);
+        child->setGeometry(geometry);
+        return child;
+    };
+    add(add(&window, u"left"_s, {10, 10, 100, 50}), u"inner"_s, {10, 10, 20, 20});
+    add(&window, u"right"_s, {80, 10, 100, 50})
+        ->setMask(QRegion(0, 0, 100, 50) - QRegion(0, 0, 5, 5));
+    window.show();
+}
+
+} // namespace
 
 class TestDesktop : public QObject
 {
@@ -26,6 +50,8 @@ private slots:
     void mousePointerShapes_data();
     void mousePointerShapes();
     void sharedTimersTickTogether();
+    void sleepingTimerWakesOnChange_data();
+    void sleepingTimerWakesOnChange();
 };
 
 void TestDesktop::widgetUnderPoint_data()
@@ -49,21 +75,8 @@ void TestDesktop::widgetUnderPoint()
     QFETCH(QPoint, point);
     QFETCH(QString, expected);
 
-    // Two overlapping children, the right one above the left one and its top-left corner cut
-    // by a mask, and an inner child in the left one.
     QWidget window;
-    window.setObjectName(u"window"_s);
-    window.setGeometry(100, 100, 200, 100);
-    const auto add = [](QWidget *parent, const QString &name, QRect geometry) {
-        auto *child = new QWidget(parent);
-        child->setObjectName(name);
-        child->setGeometry(geometry);
-        return child;
-    };
-    add(add(&window, u"left"_s, {10, 10, 100, 50}), u"inner"_s, {10, 10, 20, 20});
-    add(&window, u"right"_s, {80, 10, 100, 50})
-        ->setMask(QRegion(0, 0, 100, 50) - QRegion(0, 0, 5, 5));
-    window.show();
+    buildScene(window);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QString target = change.section(u' ', 1);
     QWidget *changed =
@@ -169,6 +182,73 @@ void TestDesktop::sharedTimersTickTogether()
     // Same interval, same beat: they always tick in pairs, in the order they were started.
     QTRY_VERIFY(log.size() >= 4);
     QCOMPARE(log.mid(0, 4), (QStringList{u"second"_s, u"first"_s, u"second"_s, u"first"_s}));
+}
+
+void TestDesktop::sleepingTimerWakesOnChange_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("sleepsAgain");
+    for (const char *change : {"cursor moves", "widget hidden", "widget disabled", "widget moved",
+                               "widget raised", "window moved", "run mode changes",
+                               "mask announced", "another timer starts"})
+        QTest::newRow(change) << QString::fromLatin1(change) << true;
+    // A timer that does not opt in keeps the beat awake for every timer of its interval.
+    QTest::newRow("plain timer starts") << u"plain timer starts"_s << false;
+    QTest::newRow("sleeping given up") << u"sleeping given up"_s << false;
+}
+
+void TestDesktop::sleepingTimerWakesOnChange()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, sleepsAgain);
+    QWidget window;
+    buildScene(window);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *right = window.findChild<QWidget *>(u"right"_s);
+    // The cursor rests on the right widget.
+    Cursor::startTracking();
+    QCursor::setPos(window.mapToGlobal(QPoint(100, 40)));
+    QTest::mouseMove(window.windowHandle(), QPoint(100, 40));
+    QTRY_COMPARE(Cursor::widgetUnderCursor(), right);
+
+    SharedTimer timer, other;
+    for (SharedTimer *t : {&timer, &other}) {
+        t->setInterval(4);
+        t->setSleepsWhileCursorRests(change != u"plain timer starts" || t == &timer);
+    }
+    timer.start();
+    QTRY_VERIFY(timer.isSleeping());
+    QVERIFY(timer.isActive());
+    QSignalSpy ticks(&timer, &SharedTimer::timeout);
+
+    if (change == u"cursor moves")
+        QTest::mouseMove(window.windowHandle(), QPoint(30, 45));
+    else if (change == u"widget hidden")
+        right->hide();
+    else if (change == u"widget disabled")
+        right->setEnabled(false);
+    else if (change == u"widget moved")
+        right->move(150, 10);
+    else if (change == u"widget raised")
+        window.findChild<QWidget *>(u"left"_s)->raise();
+    else if (change == u"window moved")
+        window.move(window.pos() + QPoint(300, 0));
+    else if (change == u"run mode changes")
+        Ambient::setUserMode(false);
+    else if (change == u"mask announced") {
+        right->setMask(QRegion(50, 0, 50, 50)); // Qt reports no event for a mask
+        SharedTimer::wakeAll();
+    } else if (change == u"sleeping given up")
+        timer.setSleepsWhileCursorRests(false);
+    else
+        other.start();
+
+    QTRY_VERIFY(ticks.count() >= 1);
+    if (sleepsAgain)
+        QTRY_VERIFY(timer.isSleeping());
+    else
+        QTRY_VERIFY(ticks.count() >= 10 && !timer.isSleeping());
+    Ambient::setUserMode(true);
 }
 
 ORVANE_TEST(TestDesktop)
