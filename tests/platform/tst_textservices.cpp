@@ -135,9 +135,7 @@ void TestTextServices::numberToText_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("1.0079 C") << 1.0079 << "C" << "1.0079";
     QTest::newRow("2.2 C") << 2.2 << "C" << "2.2";
-    QTest::newRow("238.0289 C") << 238.0289 << "C" << "238.0289";
     QTest::newRow("1.0079 de") << 1.0079 << "de_DE" << "1,0079";
-    QTest::newRow("226.025 fr") << 226.025 << "fr_FR" << "226,025";
     // No group separator even where the locale has one.
     QTest::newRow("12345.5 de") << 12345.5 << "de_DE" << "12345,5";
     // Arabic locales keep ASCII digits, with their own decimal separator.
@@ -156,7 +154,7 @@ void TestTextServices::doublesReadBack()
 {
     QCOMPARE(TextServices::numberToText(qint16(-32768)), QStringLiteral("-32768"));
     QCOMPARE(TextServices::numberToText(qint16(6475)), QStringLiteral("6475"));
-    for (double d : {0.1, 1.0 / 3.0, 174.967, 9.0128, 0.93, 1e-5}) {
+    for (double d : {0.1, 1.0 / 3.0, 238.0289, 1e-5}) {
         const QString text = TextServices::numberToText(d, QLocale::c());
         QVERIFY2(!text.contains(u'e'), qPrintable(text));
         QCOMPARE(text.toDouble(), d);

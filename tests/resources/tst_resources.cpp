@@ -72,11 +72,6 @@ QList<QRgb> panelRows()
 }
 // clang-format on
 
-QString hex(QRgb colour)
-{
-    return QStringLiteral("#%1").arg(colour & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
-}
-
 bool isBrown(QRgb c)
 {
     return qRed(c) > qGreen(c) && qGreen(c) > qBlue(c) && qRed(c) >= 50 && qRed(c) <= 160;
@@ -144,16 +139,10 @@ void TestResources::picture()
     QCOMPARE(image.size(), QSize(width, int(rows.size())));
     QVERIFY(!image.hasAlphaChannel());
 
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < width; ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            if (pixel != qRgb(qRed(rows[y]), qGreen(rows[y]), qBlue(rows[y])))
-                QFAIL(qPrintable(QStringLiteral("row %1, column %2: %3 instead of %4")
-                                     .arg(y)
-                                     .arg(x)
-                                     .arg(hex(pixel), hex(rows[y]))));
-        }
-    }
+    // Every row one colour across the whole width.
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < width; ++x)
+            QCOMPARE(image.pixel(x, y) & 0xFFFFFF, rows[y]);
 }
 
 // Qt reports neither the bit depth stored in the directory nor whether an entry has a palette.
@@ -213,9 +202,9 @@ void TestResources::iconImage()
     for (const QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
         QCOMPARE(qAlpha(image.pixel(corner)), 0);
     const QRgb middle = image.pixel(size / 2, size / 2);
-    QVERIFY2(isBrown(middle) && qAlpha(middle) == 255, qPrintable(hex(middle)));
+    QVERIFY2(isBrown(middle) && qAlpha(middle) == 255, qPrintable(QString::number(middle, 16)));
     const QRgb petal = image.pixel(size / 2, size / 5);
-    QVERIFY2(isOrange(petal) && qAlpha(petal) >= 128, qPrintable(hex(petal)));
+    QVERIFY2(isOrange(petal) && qAlpha(petal) >= 128, qPrintable(QString::number(petal, 16)));
     QCOMPARE(hasSoftEdges(image), alpha);
 }
 
