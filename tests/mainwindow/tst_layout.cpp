@@ -5,6 +5,9 @@
 #include "testmain.h"
 #include "twips.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QRawFont>
 #include <QTest>
 
 #include <memory>
@@ -33,6 +36,7 @@ private slots:
     void cleanup() { m_frm.reset(); }
 
     void window();
+    void designedFacesHaveArabic();
     void fixedPlaces_data();
     void fixedPlaces();
     void selfSizingLabelsGrowLeftward();
@@ -56,6 +60,20 @@ void TestLayout::window()
     QCOMPARE(f.palette().color(QPalette::Window), QColor(231, 232, 233));
     QCOMPARE(f.layoutDirection(), Qt::RightToLeft);
     QCOMPARE(f.windowIcon().availableSizes().size(), 4); // 16, 32, 48 and 128 pixels
+    // Both edges of a control are rounded to pixels, so neighbours stay neighbours.
+    QCOMPARE(f.txtSearch->geometry(), QRect(244, 144, 127, 23));
+    QCOMPARE(f.cmdShowAll->geometry(), QRect(81, 144, 86, 25));
+    QCOMPARE(f.cmdSearch->geometry(), QRect(167, 144, 74, 25));
+}
+
+void TestLayout::designedFacesHaveArabic()
+{
+    for (const char *face : {"MS Sans Serif", "Simplified Arabic"}) {
+        const QFont font(QString::fromLatin1(face), 12);
+        QVERIFY(QFontDatabase::families(QFontDatabase::Arabic).contains(QFontInfo(font).family()));
+        const QRawFont raw = QRawFont::fromFont(font, QFontDatabase::Arabic);
+        QVERIFY(raw.supportsCharacter(QChar(0x0628)) && raw.supportsCharacter(QChar(0x0640)));
+    }
 }
 
 void TestLayout::fixedPlaces_data()

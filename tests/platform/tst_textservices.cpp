@@ -15,8 +15,6 @@ private slots:
     void wildcard_data();
     void wildcard();
     void wildcardStaysLinearOnPathologicalPatterns();
-    void equalsIgnoringCase_data();
-    void equalsIgnoringCase();
     void trimSpaces_data();
     void trimSpaces();
     void numberToText_data();
@@ -87,26 +85,6 @@ void TestTextServices::wildcardStaysLinearOnPathologicalPatterns()
     QCOMPARE(Wildcard::match(text, u"*a*a*a*a*a*a*a*a*a*a*b"), Result::NoMatch);
     QCOMPARE(Wildcard::match(text + u'b', u"*a*a*a*a*a*a*a*a*a*a*b"), Result::Match);
     QCOMPARE(Wildcard::match(text, QString(2000, u'*') + u'b'), Result::NoMatch);
-}
-
-void TestTextServices::equalsIgnoringCase_data()
-{
-    QTest::addColumn<QString>("a");
-    QTest::addColumn<QString>("b");
-    QTest::addColumn<bool>("equal");
-    QTest::newRow("latin") << "Hs" << "hS" << true;
-    QTest::newRow("arabic") << QStringLiteral("هاسيوم") << QStringLiteral("هاسيوم") << true;
-    QTest::newRow("spaces count") << "He " << "He" << false;
-    QTest::newRow("tanween counts") << QStringLiteral("محضر مخبرياً")
-                                    << QStringLiteral("محضر مخبريا") << false;
-}
-
-void TestTextServices::equalsIgnoringCase()
-{
-    QFETCH(QString, a);
-    QFETCH(QString, b);
-    QFETCH(bool, equal);
-    QCOMPARE(TextServices::equalsIgnoringCase(a, b), equal);
 }
 
 void TestTextServices::trimSpaces_data()
