@@ -57,7 +57,6 @@ private slots:
     void everyCard();
     void cardLines_data();
     void cardLines();
-    void messages();
 };
 
 void TestCard::everyCard_data()
@@ -106,13 +105,6 @@ void TestCard::cardLines()
     QFETCH(QString, expected);
     QCOMPARE(Card::compose(Elements(slot), QLocale::c()).split(QStringLiteral("\r\n")).value(line),
              expected);
-}
-
-void TestCard::messages()
-{
-    QCOMPARE(Card::noSearchTextMessage(), QStringLiteral("\r\n  الرجاء ادخال اسم أو رمز !!"));
-    QCOMPARE(Card::notFoundMessage(),
-             QStringLiteral("\r\n  هذا العنصـر غيـر موجود !!\r\n  الرجاء التحقق من الكلمة جيدا"));
 }
 
 ORVANE_TEST(TestCard)

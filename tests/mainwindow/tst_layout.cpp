@@ -134,8 +134,6 @@ void TestLayout::tabOrderAndFirstFocus()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
     }
-    for (const Label *label : f.findChildren<Label *>())
-        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
 }
 
 void TestLayout::stackingOrder()
@@ -190,16 +188,13 @@ void TestLayout::picturesStretchedAndStacked()
             colours.insert(picture.pixel(0, r));
         return colours;
     };
-    const QSet<QRgb> expected = coloursAt(front, y);
+    const QSet<QRgb> shown = coloursAt(front, y);
+    const QSet<QRgb> covered = behind < 0 ? QSet<QRgb>() : coloursAt(behind, y) - shown;
     // Across the whole width, the left and right edges included: the picture is stretched.
     for (int x : {0, 1, 100, 200, 380, 381}) {
         if (const QWidget *child = f.childAt(x, y); child && !qobject_cast<const Label *>(child))
             continue; // a child window lies over the pictures there
-        const QRgb pixel = window.pixel(x, y);
-        QVERIFY2(expected.contains(pixel),
-                 qPrintable(QStringLiteral("%1,%2: %3").arg(x).arg(y).arg(pixel, 0, 16)));
-        if (behind >= 0 && !coloursAt(front, y).intersects(coloursAt(behind, y)))
-            QVERIFY(!coloursAt(behind, y).contains(pixel));
+        QVERIFY(shown.contains(window.pixel(x, y)) && !covered.contains(window.pixel(x, y)));
     }
 }
 
