@@ -130,38 +130,30 @@ void TestCatalogue::namesAndSymbolsAreUnique()
 
 void TestCatalogue::atomicNumbers()
 {
+    // Slots 112 to 117 repeat elements 104 to 109, which slots 104 to 109 hold as well.
     for (int n = 1; n <= 111; ++n)
         QCOMPARE(Elements(n).AtomicNumber, i16(n));
     const int repeated[] = {107, 105, 104, 106, 109, 108};
-    for (int n = 112; n <= 117; ++n) {
-        const ElementInfo &e = Elements(n);
-        QCOMPARE(e.AtomicNumber, i16(repeated[n - 112]));
-        QVERIFY(Elements(repeated[n - 112]).Symbol.startsWith(QStringLiteral("Un")));
-        QCOMPARE(e.Density, txt("-"));
-        QCOMPARE(e.Electronegativity, txt("-"));
-    }
+    for (int n = 112; n <= 117; ++n)
+        QCOMPARE(Elements(n).AtomicNumber, i16(repeated[n - 112]));
 }
 
 void TestCatalogue::discoveryDates()
 {
-    // A year is four ASCII digits and "م"; the other forms are counted.
-    const QRegularExpression year(QStringLiteral("^[0-9]{4}م$"));
-    std::map<QString, int> others;
-    int years = 0;
+    // 99 years of four ASCII digits and "م"; the other forms are counted by text.
+    std::map<QString, int> forms;
     for (int n = 1; n <= ElementCount; ++n) {
         const QString &date = Elements(n).DiscoveryDate.text();
-        if (year.match(date).hasMatch())
-            ++years;
-        else
-            ++others[date];
+        ++forms[QRegularExpression(QStringLiteral("^[0-9]{4}م$")).match(date).hasMatch()
+                    ? QStringLiteral("year")
+                    : date];
     }
-    QCOMPARE(years, 99);
-    const std::map<QString, int> expected = {
-        {QStringLiteral("قبل الميلاد"), 9}, {QStringLiteral("القرن 13"), 1},
-        {QStringLiteral("القرن 15"), 1},    {QStringLiteral("1969م-1970م"), 1},
-        {QStringLiteral("-"), 6},
-    };
-    QCOMPARE(others, expected);
+    QCOMPARE(forms, (std::map<QString, int>{{QStringLiteral("year"), 99},
+                                             {QStringLiteral("قبل الميلاد"), 9},
+                                             {QStringLiteral("القرن 13"), 1},
+                                             {QStringLiteral("القرن 15"), 1},
+                                             {QStringLiteral("1969م-1970م"), 1},
+                                             {QStringLiteral("-"), 6}}));
 }
 
 void TestCatalogue::oddCells()

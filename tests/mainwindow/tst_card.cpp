@@ -57,7 +57,6 @@ private slots:
     void everyCard();
     void cardLines_data();
     void cardLines();
-    void messages();
 };
 
 void TestCard::everyCard_data()
@@ -95,9 +94,6 @@ void TestCard::cardLines_data()
     QTest::newRow("unit after dash")
         << 111 << 4 << QStringLiteral("الكتلة المولية الذرية:   -  غ/المول");
     // Range ends of the shells, and a repeated element that takes them by atomic number.
-    QTest::newRow("shells 2") << 2 << 7 << QStringLiteral("الطبقات: K");
-    QTest::newRow("shells 3") << 3 << 7 << QStringLiteral("الطبقات: KL");
-    QTest::newRow("shells 86") << 86 << 7 << QStringLiteral("الطبقات: KLMNOP");
     QTest::newRow("shells 87") << 87 << 7 << QStringLiteral("الطبقات: KLMNOPQ");
     QTest::newRow("shells 114") << 114 << 7 << QStringLiteral("الطبقات: KLMNOPQ");
 }
@@ -109,13 +105,6 @@ void TestCard::cardLines()
     QFETCH(QString, expected);
     QCOMPARE(Card::compose(Elements(slot), QLocale::c()).split(QStringLiteral("\r\n")).value(line),
              expected);
-}
-
-void TestCard::messages()
-{
-    QCOMPARE(Card::noSearchTextMessage(), QStringLiteral("\r\n  الرجاء ادخال اسم أو رمز !!"));
-    QCOMPARE(Card::notFoundMessage(),
-             QStringLiteral("\r\n  هذا العنصـر غيـر موجود !!\r\n  الرجاء التحقق من الكلمة جيدا"));
 }
 
 ORVANE_TEST(TestCard)

@@ -59,7 +59,6 @@ private slots:
     void cleanup() { m_frm.reset(); }
 
     void startsEmpty();
-    void centring_data();
     void centring();
 
     void search_data();
@@ -70,8 +69,7 @@ private slots:
 
     void reveal_data();
     void reveal();
-    void secondPickDuringReveal();
-    void shorterTextDuringRevealEndsWhole();
+    void newTextDuringReveal();
 
     void overtakingFill_data();
     void overtakingFill();
@@ -118,28 +116,16 @@ void TestMainFrm::startsEmpty()
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, f.lbl0001(1));
 }
 
-void TestMainFrm::centring_data()
-{
-    QTest::addColumn<QSizeF>("screen");
-    QTest::addColumn<QSizeF>("window");
-    QTest::addColumn<QPointF>("expected");
-    QTest::newRow("even") << QSizeF(15360, 11520) << QSizeF(5850, 7260) << QPointF(4755, 2130);
-    QTest::newRow("odd difference keeps half twips")
-        << QSizeF(15360, 11520) << QSizeF(5851, 7261) << QPointF(4754.5, 2129.5);
-    QTest::newRow("screen smaller goes negative")
-        << QSizeF(4800, 3600) << QSizeF(5850, 7261) << QPointF(-525, -1830.5);
-}
-
 void TestMainFrm::centring()
 {
-    QFETCH(QSizeF, screen);
-    QFETCH(QSizeF, window);
-    QFETCH(QPointF, expected);
-    const auto place = MainFrm::centredPosition(screen, window);
-    QVERIFY(place);
-    QCOMPARE(*place, expected);
-
-    QVERIFY(!MainFrm::centredPosition(QSizeF(qInf(), 100), window));
+    // Half the difference in single precision, neither rounded nor clamped.
+    const auto at = [](QSizeF screen, QSizeF window) {
+        return MainFrm::centredPosition(screen, window).value_or(QPointF(qInf(), qInf()));
+    };
+    QCOMPARE(at({15360, 11520}, {5850, 7260}), QPointF(4755, 2130));
+    QCOMPARE(at({15360, 11520}, {5851, 7261}), QPointF(4754.5, 2129.5));
+    QCOMPARE(at({4800, 3600}, {5850, 7261}), QPointF(-525, -1830.5));
+    QVERIFY(!MainFrm::centredPosition({qInf(), 100}, {5850, 7260}));
 }
 
 void TestMainFrm::search_data()
@@ -295,36 +281,23 @@ void TestMainFrm::reveal()
     QVERIFY(!f.tm.isActive());
 }
 
-void TestMainFrm::secondPickDuringReveal()
+void TestMainFrm::newTextDuringReveal()
 {
     MainFrm &f = *m_frm;
     f.cmdShowAll_Click();
     for (int i = 0; i < 4; ++i)
         f.tm_Timer();
-    QCOMPARE(f.RevealLength, 20);
+    // A second pick does not restart the reveal: its card shows at once up to the same length.
     QTest::keyClick(f.cmbR, Qt::Key_Down);
-    QCOMPARE(f.RevealLength, 20); // a new card does not restart the reveal
     f.tm_Timer();
-    const QString card = Card::compose(Elements(2));
-    QCOMPARE(f.lblDescription->Caption(), card.left(20));
-    const QStringList rest = runReveal();
-    QCOMPARE(rest.last(), card);
-}
-
-void TestMainFrm::shorterTextDuringRevealEndsWhole()
-{
-    MainFrm &f = *m_frm;
-    f.cmdShowAll_Click();
-    for (int i = 0; i < 30; ++i)
+    QCOMPARE(f.lblDescription->Caption(), Card::compose(Elements(2)).left(20));
+    for (int i = 0; i < 25; ++i)
         f.tm_Timer();
-    QCOMPARE(f.RevealLength, 150);
-    // An empty search does not yield, so its message replaces the card mid-reveal.
+    // An empty search does not yield, so its far shorter message replaces the card mid-reveal:
+    // the next tick ends the reveal with the whole message, not the card's prefix.
     f.cmdSearch_Click();
-    // The message is far shorter than what was shown: the next tick ends the reveal with the
-    // whole message, not the card's prefix.
     f.tm_Timer();
-    QVERIFY(!f.tm.isActive());
-    QCOMPARE(f.RevealLength, 0);
+    QVERIFY(!f.tm.isActive() && f.RevealLength == 0);
     const QString message = Card::noSearchTextMessage();
     QCOMPARE(f.lblDescription->Caption(), message);
     QCOMPARE(f.lblDescription->accessibleName(),

