@@ -40,11 +40,6 @@ qint16 narrow16(qint64 value)
     return qint16(value);
 }
 
-QColor toQColor(quint32 rgb)
-{
-    return SystemColors::toQColor(rgb);
-}
-
 // The pixels of a line from (x1, y1) to (x2, y2) without its last point, which is how the
 // surface draws lines; a line whose ends coincide draws nothing. Only straight horizontal and
 // vertical lines occur here.
@@ -68,7 +63,7 @@ void line(QPainter &painter, int x1, int y1, int x2, int y2, quint32 colour)
 {
     const QRect r = lineRect(x1, y1, x2, y2);
     if (!r.isEmpty())
-        painter.fillRect(r, toQColor(colour));
+        painter.fillRect(r, SystemColors::toQColor(colour));
 }
 
 // Stored values are taken in the widest sense the stored type allows; anything else fails the
@@ -357,7 +352,7 @@ void GButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const quint32 colour = ResolveColor(BackColor());
     // The surface is erased in its own, unshaded colour; the last row and column keep it.
-    painter.fillRect(rect(), toQColor(colour));
+    painter.fillRect(rect(), SystemColors::toQColor(colour));
     const Shades shades = shadesFor(colour, State);
     drawFace(painter, shades);
     drawBevel(painter, shades);
@@ -393,7 +388,7 @@ void GButton::drawFace(QPainter &painter, const Shades &shades)
     if (row.isEmpty() || H - 1 < 1)
         return;
     painter.fillRect(QRect(row.left(), 1, row.width(), H - 1),
-                     toQColor(ShadeColor(shades.face, 0)));
+                     SystemColors::toQColor(ShadeColor(shades.face, 0)));
 }
 
 void GButton::drawBevel(QPainter &painter, const Shades &s)
@@ -422,7 +417,7 @@ void GButton::drawOutline(QPainter &painter)
     // A one-pixel rounded outline with 5 x 5 corners, right and bottom exclusive.
     const QRegion outline = Shapes::roundRect(QRect(0, 0, W, H), 5, 5) -
                             Shapes::roundRect(QRect(1, 1, W - 2, H - 2), 3, 3);
-    const QColor pen = toQColor(ResolveColor(ForeColor()));
+    const QColor pen = SystemColors::toQColor(ResolveColor(ForeColor()));
     for (const QRect &r : outline)
         painter.fillRect(r, pen);
     setForeColor(remembered);
@@ -457,11 +452,11 @@ void GButton::DrawCaption(QPainter &painter, const ButtonState &state)
                          CaptionValue);
     };
     if (Enabled()) {
-        draw(x, y, toQColor(ResolveColor(ForeColor())));
+        draw(x, y, SystemColors::toQColor(ResolveColor(ForeColor())));
     } else {
         // Embossed: a light copy one pixel right and down under a dark copy.
-        draw(x + 1, y + 1, toQColor(SystemColors::sysColor(ButtonHighlight)));
-        draw(x, y, toQColor(SystemColors::sysColor(ButtonShadow)));
+        draw(x + 1, y + 1, SystemColors::toQColor(SystemColors::sysColor(ButtonHighlight)));
+        draw(x, y, SystemColors::toQColor(SystemColors::sysColor(ButtonShadow)));
     }
 }
 
