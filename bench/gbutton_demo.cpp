@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window's three buttons, normal, pressed and disabled, into one PNG, four
 // times enlarged, with a row at device pixel ratio 2 below.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_gbutton_demo [out.png]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a window at rest with the main window's three buttons costs: process CPU time over a
 // stretch of idleness, the pointer resting over a button, with every button's 20 ms hover
 // timer running (and sleeping while the pointer rests). Then the cost of one lookup of the

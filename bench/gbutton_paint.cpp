@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one full paint of a button: a synchronous repaint on screen (face, bevel, outline,
 // caption measured and drawn, flushed to the window) and a render into an image.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_gbutton_paint   (or under X11 with xcb)

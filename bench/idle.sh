@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures a window at rest with the three buttons on a headless X server.
 # Usage: bench/idle.sh [build-dir] [seconds] [program]
 # With "program" it starts the whole program instead, rests the pointer over its show-all

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the search's match test over the whole catalogue for a few search texts, the
 // pathological ones included. Run: build/bench/bench_wildcard
 #include "melementsinformations.h"

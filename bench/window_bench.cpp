@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the main window takes to be built, loaded and painted, next to a bare Qt window of
 // the same size, and how long a whole search (117 records, each with its yield) takes.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_window (or under a real X server)

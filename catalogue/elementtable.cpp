@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 117 records of the catalogue. A number written without a decimal point is a 16-bit
 // integer, one with a decimal point a double; "-" marks a value that is not given.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Renders the sunflower icon packaging/orvane.svg into every file made from it:
 
   packaging/icons/hicolor/<N>x<N>/apps/org.orvane.Orvane.png   N = 16 32 48 64 128 256

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the window's two band pictures, mainwindow/resources/bar.gif and panel.gif.
 
 Rerun from the top of the repository after changing a row colour below:

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by ./run and ./test: installs the Debian packages that are not there yet.
 # Usage: ensure_packages pkg...
 

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running program's window through AT-SPI, as a screen reader does.
 
 Lists the accessible tree, checks the names and roles the window promises, presses the show-all

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program in its own X server and session bus with the accessibility bus up, and
 # runs atspi_check.py against it. Usage: run_atspi.sh path/to/orvane
 set -euo pipefail

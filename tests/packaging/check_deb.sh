@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: check_deb.sh BUILD-DIR
 # Builds the Debian package from BUILD-DIR with CPack into a scratch folder and checks what a
 # user would install: the files, that the launcher entry points at them, and the dependencies.

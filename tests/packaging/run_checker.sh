@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: run_checker.sh DEBIAN-PACKAGE TOOL ARG...
 # Runs TOOL, or reports the test skipped (77) when the package that brings it is missing.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's pictures and icon as the program will read them: through Qt's own GIF and ICO
 // readers, plus the few header fields those readers do not report.
 #include <QFile>
