@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <optional>
+
 namespace Cursor {
 
 namespace {
@@ -85,6 +87,8 @@ public:
         return widgetInWindow(QWidget::find(window->winId()), globalPos);
     }
 
+    quint64 pressCount() const { return presses; }
+
 signals:
     void sceneChanged();
 
@@ -104,8 +108,10 @@ private:
     void track(QWindow *watched, QEvent *event)
     {
         switch (event->type()) {
-        case QEvent::MouseMove:
         case QEvent::MouseButtonPress:
+            ++presses;
+            Q_FALLTHROUGH();
+        case QEvent::MouseMove:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
             see(watched, static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
@@ -136,6 +142,7 @@ private:
 
     QPointer<QWindow> window;
     QPoint globalPos;
+    quint64 presses = 0;
 };
 
 Tracker *tracker()
@@ -146,37 +153,6 @@ Tracker *tracker()
         qApp->installEventFilter(instance);
     }
     return instance;
-}
-
-} // namespace
-
-QPoint position()
-{
-    return QCursor::pos();
-}
-
-QWidget *widgetAt(const QPoint &globalPos)
-{
-    return widgetInWindow(QApplication::topLevelAt(globalPos), globalPos);
-}
-
-QWidget *widgetUnderCursor()
-{
-    const Tracker *t = tracker();
-    return t ? t->widgetUnderCursor() : nullptr;
-}
-
-void startTracking()
-{
-    tracker();
-}
-
-QMetaObject::Connection onSceneChange(QObject *context, std::function<void()> slot)
-{
-    Tracker *t = tracker();
-    if (!t)
-        return {};
-    return QObject::connect(t, &Tracker::sceneChanged, context, std::move(slot));
 }
 
 std::optional<QCursor> shape(int mousePointer, const QPixmap &icon)
@@ -217,6 +193,43 @@ std::optional<QCursor> shape(int mousePointer, const QPixmap &icon)
     default:
         return std::nullopt;
     }
+}
+
+} // namespace
+
+QPoint position()
+{
+    return QCursor::pos();
+}
+
+QWidget *widgetAt(const QPoint &globalPos)
+{
+    return widgetInWindow(QApplication::topLevelAt(globalPos), globalPos);
+}
+
+QWidget *widgetUnderCursor()
+{
+    const Tracker *t = tracker();
+    return t ? t->widgetUnderCursor() : nullptr;
+}
+
+quint64 pressCount()
+{
+    const Tracker *t = tracker();
+    return t ? t->pressCount() : 0;
+}
+
+void startTracking()
+{
+    tracker();
+}
+
+QMetaObject::Connection onSceneChange(QObject *context, std::function<void()> slot)
+{
+    Tracker *t = tracker();
+    if (!t)
+        return {};
+    return QObject::connect(t, &Tracker::sceneChanged, context, std::move(slot));
 }
 
 void setMousePointer(QWidget &widget, int mousePointer, const QPixmap &icon)
