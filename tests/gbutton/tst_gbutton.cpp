@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QWindow>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -37,13 +39,20 @@ QRect whereIs(const QImage &image, QRgb colour)
 }
 
 // A shown window holding one button, ready to be driven.
-struct Scene
+struct Scene : QObject
 {
     explicit Scene(QSize buttonSize = QSize(60, 20))
     {
         window.setGeometry(100, 100, 240, 120);
         button->setGeometry(QRect(QPoint(20, 30), buttonSize));
+        button->installEventFilter(this);
         window.show();
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = button->buttonState();
+        return false;
     }
     QPoint centre() const { return button->rect().center(); }
     SharedTimer *timer() const { return button->findChild<SharedTimer *>(u"tmr"_s); }
@@ -62,7 +71,7 @@ struct Scene
                          [this] { ticks << button->buttonState(); });
     }
     // From now on, the events a container sees, in order.
-    void logEvents()
+    void logEvents(bool moves = false)
     {
         const auto log = [this](const QString &name) {
             return [this, name](qint16 &n, qint16 &, float &x, float &y) {
@@ -70,15 +79,31 @@ struct Scene
             };
         };
         QObject::connect(button, &GButton::MouseDown, button, log(u"MouseDown"_s));
+        if (moves)
+            QObject::connect(button, &GButton::MouseMove, button, log(u"MouseMove"_s));
         QObject::connect(button, &GButton::MouseUp, button, log(u"MouseUp"_s));
+        // What the screen showed when the container's MouseDown handler ran.
+        QObject::connect(button, &GButton::MouseDown, button,
+                         [this](qint16 &, qint16 &, float &, float &) { shownAtDown = painted; });
         QObject::connect(button, &GButton::Click, button, [this] { events << u"Click"_s; });
+    }
+
+    // Presses a window point as the system delivers it, the last click's release not long ago.
+    void pressSoonAfter(Qt::MouseButton mouseButton, QPoint inButton)
+    {
+        QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval;
+        QTest::mousePress(window.windowHandle(), mouseButton, {}, button->mapTo(&window, inButton));
     }
 
     QWidget window;
     GButton *button = new GButton(&window);
     QList<State> ticks;
     QStringList events;
+    State painted = GButton::StateNormal;
+    State shownAtDown = GButton::StateNormal;
 };
+
+using Change = std::function<void(Scene &)>;
 
 // A stored button whose every property differs from its default, in the order they load, under
 // lower-case names; the colour stored as a signed number is system colour 5.
@@ -171,8 +196,13 @@ private slots:
         button.setFont(QFont(u"DejaVu Sans"_s, 12, QFont::Black));
         button.setForeColor(0x00FF0000);
         button.setCaption(u"HH"_s);
+        // The outline borrows the fore colour: black for it, announced twice, then given back.
+        QSignalSpy changed(&button, &GButton::PropertyChanged);
+        const QImage image = render(button);
+        QCOMPARE(changed, (QList<QList<QVariant>>{{u"ForeColor"_s}, {u"ForeColor"_s}}));
+        QCOMPARE(button.ForeColor(), 0x00FF0000u);
         // Centred on (39, 14) between the outline's inner edges, give or take the side bearings.
-        const QRect normal = whereIs(render(button), qRgb(0, 0, 255));
+        const QRect normal = whereIs(image, qRgb(0, 0, 255));
         QVERIFY(qAbs(normal.center().x() - 39) <= 2 && qAbs(normal.center().y() - 14) <= 2);
         QTest::mousePress(&button, Qt::LeftButton, {}, scene.centre());
         QCOMPARE(whereIs(render(button), qRgb(0, 0, 255)), normal.translated(1, 1));
@@ -249,6 +279,40 @@ private slots:
         QCOMPARE(changed.count(), bad > 5 ? 1 : 0);
     }
 
+    // However Enabled and Font are set, the change is announced once; a container's own change
+    // is not the button's.
+    void propertyNotices_data()
+    {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QStringList>("notices");
+        QTest::newRow("disabled through QWidget")
+            << Change([](Scene &s) { static_cast<QWidget *>(s.button)->setEnabled(false); })
+            << QStringList{u"Enabled"_s};
+        QTest::newRow("font through QWidget")
+            << Change([](Scene &s) {
+                   static_cast<QWidget *>(s.button)->setFont(QFont(u"DejaVu Serif"_s, 17));
+               })
+            << QStringList{u"Font"_s};
+        QTest::newRow("container disabled and enabled")
+            << Change([](Scene &s) {
+                   s.window.setEnabled(false);
+                   s.window.setEnabled(true);
+               })
+            << QStringList();
+    }
+
+    void propertyNotices()
+    {
+        QFETCH(Change, change);
+        QFETCH(QStringList, notices);
+        Scene scene;
+        QStringList seen;
+        connect(scene.button, &GButton::PropertyChanged, this,
+                [&seen](const QString &name) { seen << name; });
+        change(scene);
+        QCOMPARE(seen, notices);
+    }
+
     void releaseClicksOnlyOverTheButton_data()
     {
         QTest::addColumn<Qt::MouseButton>("mouseButton");
@@ -272,118 +336,200 @@ private slots:
         Scene scene;
         QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
         GButton &button = *scene.button;
-        scene.logEvents();
+        scene.logEvents(true);
         // Any press stops the timer; only the left one sinks the face, and never in design mode.
+        // The container's handler runs with the sunken face on screen.
         QTest::mousePress(&button, mouseButton, {}, scene.centre());
         QVERIFY(!scene.timer()->isActive());
         const bool sinks = mouseButton == Qt::LeftButton && !designMode;
         QCOMPARE(button.buttonState(), sinks ? GButton::StatePressed : GButton::StateNormal);
+        QCOMPARE(scene.shownAtDown, button.buttonState());
+        QTest::mouseMove(&button, QPoint(10, 5));
         // The release is reported over the button; where the cursor really is decides.
         QCursor::setPos(scene.button->mapToGlobal(cursorAtRelease));
         QTest::mouseRelease(&button, mouseButton, {}, scene.centre());
         QCOMPARE(scene.timer()->isActive(), !designMode);
         QCOMPARE(button.buttonState(), designMode ? GButton::StateNormal : GButton::StateHover);
-        const QString args = u" %1 at 29,9"_s.arg(mouseButton == Qt::LeftButton ? 1 : 2);
-        QCOMPARE(scene.events, (QStringList{u"MouseDown"_s + args, u"MouseUp"_s + args} +
+        const int held = mouseButton == Qt::LeftButton ? 1 : 2;
+        const QString args = u" %1 at 29,9"_s.arg(held);
+        QCOMPARE(scene.events, (QStringList{u"MouseDown"_s + args,
+                                            u"MouseMove %1 at 10,5"_s.arg(held),
+                                            u"MouseUp"_s + args} +
                                 QStringList(clicks, u"Click"_s)));
     }
 
-    void doubleClickGivesTwoClicks()
+    // A click, then a quick press a few pixels on: Qt calls the press a double click. Only the
+    // left button's second press on the same button repeats the first press and captures.
+    void doubleClicks_data()
     {
+        QTest::addColumn<Qt::MouseButton>("mouseButton");
+        QTest::addColumn<QPoint>("first"); // in the button; the second press is at (1, 9)
+        QTest::addColumn<State>("held");
+        QTest::addColumn<bool>("captured");
+        QTest::addColumn<QStringList>("events");
+        const QString beforeClick = u"MouseDown 1 at 3,9|MouseUp 1 at 3,9|Click|"_s;
+        QTest::newRow("left twice on the button")
+            << Qt::LeftButton << QPoint(3, 9) << GButton::StatePressed << true
+            << (beforeClick + u"MouseDown 1 at 3,9|MouseUp 1 at 1,9|Click"_s).split(u'|');
+        QTest::newRow("left beside, then on the button")
+            << Qt::LeftButton << QPoint(-1, 9) << GButton::StatePressed << false
+            << u"MouseDown 1 at 1,9|MouseUp 1 at 1,9|Click"_s.split(u'|');
+        QTest::newRow("right twice on the button")
+            << Qt::RightButton << QPoint(3, 9) << GButton::StateHover << false
+            << u"MouseDown 2 at 3,9|MouseUp 2 at 3,9|MouseDown 2 at 1,9|MouseUp 2 at 1,9"_s.split(
+                   u'|');
+    }
+
+    void doubleClicks()
+    {
+        QFETCH(Qt::MouseButton, mouseButton);
+        QFETCH(QPoint, first);
+        QFETCH(State, held);
+        QFETCH(bool, captured);
+        QFETCH(QStringList, events);
         Scene scene;
         QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
         scene.logEvents();
-        QCursor::setPos(scene.button->mapToGlobal(scene.centre()));
-        // Through the window, as the system delivers it: press, release, double click, release.
-        QTest::mouseDClick(scene.window.windowHandle(), Qt::LeftButton, {},
-                           scene.button->mapTo(&scene.window, scene.centre()));
-        // The second press repeats the first one's arguments; its capture ends with the release.
-        const QStringList once{u"MouseDown 1 at 29,9"_s, u"MouseUp 1 at 29,9"_s, u"Click"_s};
-        QCOMPARE(scene.events, once + once);
+        // The cursor rests where the second press comes: a move far from the first press would
+        // end the double click.
+        QCursor::setPos(scene.button->mapToGlobal(QPoint(1, 9)));
+        QTest::mouseClick(scene.window.windowHandle(), mouseButton, {},
+                          scene.button->mapTo(&scene.window, first));
+        scene.pressSoonAfter(mouseButton, QPoint(1, 9));
+        QCOMPARE(scene.button->buttonState(), held);
+        QCOMPARE(QWidget::mouseGrabber() == scene.button, captured);
+        QTest::mouseRelease(scene.window.windowHandle(), mouseButton, {},
+                            scene.button->mapTo(&scene.window, QPoint(1, 9)));
+        QCOMPARE(scene.events, events);
         QCOMPARE(QWidget::mouseGrabber(), nullptr);
     }
 
     void keys_data()
     {
         QTest::addColumn<Qt::Key>("key");
-        QTest::addColumn<int>("repeats");
+        QTest::addColumn<QString>("text");
+        // P press, R release, at the time that follows; r: marked as a repeat.
+        QTest::addColumn<QString>("steps");
         QTest::addColumn<int>("newKeyCode"); // what a KeyDown handler makes of the key code
         QTest::addColumn<int>("clicks");
-        QTest::newRow("Return held clicks on every repeat") << Qt::Key_Return << 3 << 13 << 4;
-        QTest::newRow("Return zeroed by the handler") << Qt::Key_Return << 0 << 0 << 0;
-        QTest::newRow("letter made Enter by the handler") << Qt::Key_A << 0 << 13 << 1;
+        QTest::addColumn<int>("ups");
+        QTest::addColumn<QList<int>>("typed"); // KeyPress arguments
+        const QList<int> none;
+        QTest::newRow("Return held, repeats marked")
+            << Qt::Key_Return << QString() << u"P1 R2r P2r R3r P3r R4"_s << 13 << 3 << 1 << none;
+        // Qt marks a repeat only when its press has come in by the time the release is handled.
+        QTest::newRow("Return held, repeats unmarked")
+            << Qt::Key_Return << u"\r"_s << u"P1 R2 P2 R3 P3 R4"_s << 13 << 3 << 1
+            << QList<int>{13, 13, 13};
+        QTest::newRow("Return pressed twice")
+            << Qt::Key_Return << QString() << u"P1 R2 P3 R4"_s << 13 << 2 << 2 << none;
+        QTest::newRow("Return zeroed by the handler")
+            << Qt::Key_Return << QString() << u"P1 R2"_s << 0 << 0 << 1 << none;
+        // A character above U+7FFF comes out negative, as a 16-bit value.
+        QTest::newRow("letter made Enter by the handler")
+            << Qt::Key_A << u"a\uFEFB"_s << u"P1 R2"_s << 13 << 1 << 1 << QList<int>{97, -261};
     }
 
     void keys()
     {
         QFETCH(Qt::Key, key);
-        QFETCH(int, repeats);
+        QFETCH(QString, text);
+        QFETCH(QString, steps);
         QFETCH(int, newKeyCode);
         QFETCH(int, clicks);
+        QFETCH(int, ups);
+        QFETCH(QList<int>, typed);
         GButton button;
         QSignalSpy clicked(&button, &GButton::Click);
-        int ups = 0;
-        connect(&button, &GButton::KeyUp, &button, [&ups](qint16 &, qint16 &) { ++ups; });
+        int upCount = 0;
+        QList<int> typedSeen;
+        connect(&button, &GButton::KeyUp, &button, [&upCount](qint16 &, qint16 &) { ++upCount; });
+        connect(&button, &GButton::KeyPress, &button,
+                [&typedSeen](qint16 &ascii) { typedSeen << ascii; });
         connect(&button, &GButton::KeyDown, &button,
                 [newKeyCode](qint16 &code, qint16 &) { code = qint16(newKeyCode); });
-        const auto send = [&button, key](QEvent::Type type, bool autoRepeat) {
-            QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
+        for (const QString &step : steps.split(u' ')) {
+            const bool press = step.startsWith(u'P'), marked = step.endsWith(u'r');
+            QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier,
+                            press ? text : QString(), marked);
+            event.setTimestamp(step.mid(1, marked ? step.size() - 2 : -1).toULongLong());
             QApplication::sendEvent(&button, &event);
-        };
-        send(QEvent::KeyPress, false);
-        // X11 reports each repeat as a release and a press, both marked as repeats.
-        for (int i = 0; i < repeats; ++i) {
-            send(QEvent::KeyRelease, true);
-            send(QEvent::KeyPress, true);
         }
-        send(QEvent::KeyRelease, false);
         QCOMPARE(clicked.count(), clicks);
-        QCOMPARE(ups, 1);
+        QCOMPARE(typedSeen, typed);
+        QTRY_COMPARE(upCount, ups);
         QCOMPARE(button.buttonState(), GButton::StateNormal);
+    }
+
+    void setFocus_data()
+    {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<bool>("takes");
+        QTest::newRow("shown and enabled") << Change([](Scene &) {}) << true;
+        QTest::newRow("hidden") << Change([](Scene &s) { s.button->hide(); }) << false;
+        QTest::newRow("disabled") << Change([](Scene &s) { s.button->setEnabled(false); }) << false;
+    }
+
+    void setFocus()
+    {
+        QFETCH(Change, change);
+        QFETCH(bool, takes);
+        Scene scene;
+        change(scene);
+        if (takes)
+            scene.button->SetFocus();
+        else
+            QVERIFY_THROWS_EXCEPTION(std::runtime_error, scene.button->SetFocus());
+        QCOMPARE(scene.window.focusWidget() == scene.button, takes);
     }
 
     // The hover timer sleeps while the cursor rests; the first tick after a change must see it.
     // A disabled button never hovers.
     void restingCursorFollowsChanges_data()
     {
+        QTest::addColumn<Change>("before");
+        QTest::addColumn<Change>("change");
         QTest::addColumn<bool>("hoverBefore");
-        QTest::newRow("cursor leaves") << true;
-        QTest::newRow("cursor enters") << false;
-        QTest::newRow("button enabled") << false;
+        const QPoint beside(-10, 5);
+        const auto pointTo = [](QPoint at) {
+            return Change([at](Scene &s) { s.pointTo(at.isNull() ? s.centre() : at); });
+        };
+        QTest::newRow("cursor leaves") << pointTo({}) << pointTo(beside) << true;
+        QTest::newRow("cursor enters") << pointTo(beside) << pointTo({}) << false;
+        QTest::newRow("button enabled") << Change([](Scene &s) {
+            s.button->setEnabled(false);
+            s.pointTo(s.centre());
+        }) << Change([](Scene &s) { s.button->setEnabled(true); }) << false;
     }
 
     void restingCursorFollowsChanges()
     {
-        const QString change = QString::fromLatin1(QTest::currentDataTag());
+        QFETCH(Change, before);
+        QFETCH(Change, change);
         QFETCH(bool, hoverBefore);
         Scene scene;
         QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
-        scene.button->setEnabled(change != u"button enabled");
-        const QPoint beside(-10, 5);
-        scene.pointTo(change == u"cursor enters" ? beside : scene.centre());
+        before(scene);
         QTRY_VERIFY(scene.timer()->isSleeping());
         QCOMPARE(scene.button->buttonState() == GButton::StateHover, hoverBefore);
         scene.logTicks();
-        if (change == u"cursor leaves")
-            scene.pointTo(beside);
-        else if (change == u"cursor enters")
-            scene.pointTo(scene.centre());
-        else
-            scene.button->setEnabled(true);
+        change(scene);
         QTRY_VERIFY(!scene.ticks.isEmpty());
         QCOMPARE(scene.ticks.first() == GButton::StateHover, !hoverBefore);
     }
 
     void releaseUnderARestingCursor()
     {
-        // Pressed, hidden and shown (restarting the timer) and released straight at the button,
-        // unseen by the cursor tracker: the next tick must take back the hover the release left.
+        // Pressed, hidden (stopping the timer) and shown (restarting it) and released straight
+        // at the button, unseen by the cursor tracker: the next tick must take back the hover
+        // the release left.
         Scene scene;
         QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
         scene.pointTo(QPoint(-10, 5));
         QTRY_VERIFY(scene.timer()->isSleeping());
         QTest::mousePress(scene.button, Qt::LeftButton, {}, scene.centre());
         scene.button->hide();
+        QVERIFY(!scene.timer()->isActive());
         scene.button->show();
         QTRY_VERIFY(scene.timer()->isSleeping());
         scene.logTicks();
@@ -395,11 +541,16 @@ private slots:
 
     void accessibility()
     {
-        GButton button;
+        Scene scene;
+        GButton &button = *scene.button;
         button.setCaption(u"&Search && find"_s);
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&button);
         QCOMPARE(iface->role(), QAccessible::PushButton);
         QCOMPARE(iface->text(QAccessible::Name), u"Search & find"_s);
+        QTest::mousePress(&button, Qt::LeftButton, {}, scene.centre());
+        QVERIFY(iface->state().pressed);
+        QTest::mouseRelease(&button, Qt::LeftButton, {}, scene.centre());
+        QVERIFY(!iface->state().pressed);
         // Pressed through its action, as the button itself; never while disabled.
         QSignalSpy clicked(&button, &GButton::Click);
         const QString press = QAccessibleActionInterface::pressAction();
