@@ -22,7 +22,13 @@ if [ ! -x "$binary" ]; then
     cmake --build "$build" --parallel 2 --target "$target"
 fi
 
-display=:$((90 + RANDOM % 100))
+# A display of the caller's choosing, or the first free one from :90.
+display=${ORVANE_XVFB_DISPLAY:-}
+if [ -z "$display" ]; then
+    n=90
+    while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    display=:$n
+fi
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb"' EXIT
