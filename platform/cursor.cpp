@@ -15,7 +15,8 @@ namespace Cursor {
 namespace {
 
 // Descends from a widget known to hold the point (in its own coordinates) to the topmost
-// child that holds it, giving way past hidden and disabled children as the system does.
+// child that holds it. Hidden and disabled children are passed over: the point finds what lies
+// beneath them, so a disabled button is never the widget under the cursor.
 QWidget *deepestAt(QWidget *widget, QPoint pos)
 {
     const QObjectList &children = widget->children();
