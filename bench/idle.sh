@@ -4,6 +4,7 @@
 # Usage: bench/idle.sh [build-dir] [seconds] [program]
 # With "program" it starts the whole program instead, rests the pointer over its show-all
 # button and reads the process's CPU time from /proc over the stretch.
+# ORVANE_XVFB_DISPLAY=:N picks the X server's display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/packages.sh
