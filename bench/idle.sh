@@ -4,6 +4,7 @@
 # Usage: bench/idle.sh [build-dir] [seconds] [program]
 # With "program" it starts the whole program instead, rests the pointer over its show-all
 # button and reads the process's CPU time from /proc over the stretch.
+# ORVANE_XVFB_DISPLAY=:N picks the X server's display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/packages.sh
@@ -22,7 +23,13 @@ if [ ! -x "$binary" ]; then
     cmake --build "$build" --parallel 2 --target "$target"
 fi
 
-display=:$((90 + RANDOM % 100))
+# A display of the caller's choosing, or the first free one from :90.
+display=${ORVANE_XVFB_DISPLAY:-}
+if [ -z "$display" ]; then
+    n=90
+    while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    display=:$n
+fi
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb"' EXIT

@@ -11,11 +11,12 @@
 #include "systemcolors.h"
 
 #include <QAccessible>
-#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 #include <stdexcept>
@@ -33,6 +34,10 @@ constexpr quint32 DefaultForeColor = 0x80000012;
 constexpr quint32 DefaultFocusColor = 0x00FF0000;
 constexpr int ButtonHighlight = 20;
 constexpr int ButtonShadow = 16;
+// X11 sends each repeat of a held key as a release and a press with the same time, and Qt marks
+// the pair as a repeat only when the press has arrived by the time it handles the release. An
+// unmarked release waits this long (ms) for its press before its KeyUp is raised.
+constexpr int RepeatPressWait = 50;
 
 qint16 narrow16(qint64 value)
 {
@@ -67,85 +72,6 @@ void line(QPainter &painter, int x1, int y1, int x2, int y2, quint32 colour)
         painter.fillRect(r, SystemColors::toQColor(colour));
 }
 
-// Stored values are taken in the widest sense the stored type allows; anything else fails the
-// load at that key.
-quint32 storedColor(const QVariant &value, const QString &key)
-{
-    bool ok = false;
-    const qlonglong n = value.toLongLong(&ok);
-    // Colours come stored as signed or unsigned 32-bit numbers; the bit pattern is the colour.
-    if (!ok || n < -2147483648LL || n > 4294967295LL)
-        throw PropertyTypeError(key);
-    return quint32(n);
-}
-
-qint16 storedInteger16(const QVariant &value, const QString &key)
-{
-    bool ok = false;
-    const qlonglong n = value.toLongLong(&ok);
-    if (!ok || n < -32768 || n > 32767)
-        throw PropertyTypeError(key);
-    return qint16(n);
-}
-
-bool storedBool(const QVariant &value, const QString &key)
-{
-    if (value.metaType() == QMetaType::fromType<bool>())
-        return value.toBool();
-    if (value.metaType() == QMetaType::fromType<QString>()) {
-        const QString text = value.toString().trimmed();
-        if (text.compare(u"true", Qt::CaseInsensitive) == 0)
-            return true;
-        if (text.compare(u"false", Qt::CaseInsensitive) == 0)
-            return false;
-    }
-    bool ok = false;
-    const qlonglong n = value.toLongLong(&ok);
-    if (!ok)
-        throw PropertyTypeError(key);
-    return n != 0;
-}
-
-QFont storedFont(const QVariant &value, const QString &key)
-{
-    if (value.metaType() != QMetaType::fromType<QFont>())
-        throw PropertyTypeError(key);
-    return value.value<QFont>();
-}
-
-QString storedString(const QVariant &value, const QString &key)
-{
-    switch (value.metaType().id()) {
-    case QMetaType::QString:
-    case QMetaType::QByteArray:
-    case QMetaType::QChar:
-    case QMetaType::Bool:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return value.toString();
-    default:
-        throw PropertyTypeError(key);
-    }
-}
-
-// An empty value stands for no picture.
-QPixmap storedPicture(const QVariant &value, const QString &key)
-{
-    if (!value.isValid())
-        return {};
-    if (value.metaType() == QMetaType::fromType<QPixmap>())
-        return value.value<QPixmap>();
-    if (value.metaType() == QMetaType::fromType<QImage>())
-        return QPixmap::fromImage(value.value<QImage>());
-    throw PropertyTypeError(key);
-}
-
 void installAccessibility()
 {
     static const bool installed = [] {
@@ -174,8 +100,10 @@ GButton::GButton(QWidget *parent) : QWidget(parent), tmr(new SharedTimer(this))
     resize(InitialSize);
     installAccessibility();
     Cursor::startTracking();
+    m_keyUpTimer.setSingleShot(true);
+    m_keyUpTimer.setInterval(RepeatPressWait);
+    connect(&m_keyUpTimer, &QTimer::timeout, this, &GButton::raiseKeyUp);
 
-    // Initialize
     CanRedraw = true;
     Redraw();
 }
@@ -209,15 +137,7 @@ void GButton::setForeColor(quint32 New_ForeColor)
 
 bool GButton::Enabled() const
 {
-    // The button's own setting; a disabled container does not change it.
     return !testAttribute(Qt::WA_ForceDisabled);
-}
-
-void GButton::setEnabled(bool New_Enabled)
-{
-    QWidget::setEnabled(New_Enabled);
-    emit PropertyChanged(QStringLiteral("Enabled"));
-    Redraw();
 }
 
 QFont GButton::Font() const
@@ -225,11 +145,17 @@ QFont GButton::Font() const
     return font();
 }
 
-void GButton::setFont(const QFont &New_Font)
+void GButton::changeEvent(QEvent *event)
 {
-    QWidget::setFont(New_Font);
-    emit PropertyChanged(QStringLiteral("Font"));
-    Redraw();
+    // QWidget's own handler schedules the repaint.
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && Enabled() != m_enabled) {
+        m_enabled = Enabled();
+        if (!m_loading)
+            emit PropertyChanged(QStringLiteral("Enabled"));
+    } else if (event->type() == QEvent::FontChange && !m_loading) {
+        emit PropertyChanged(QStringLiteral("Font"));
+    }
 }
 
 QString GButton::Caption() const
@@ -256,7 +182,8 @@ QPixmap GButton::MouseIcon() const
 void GButton::setMouseIcon(const QPixmap &New_MouseIcon)
 {
     m_mouseIcon = New_MouseIcon;
-    Cursor::setMousePointer(*this, m_mousePointer, m_mouseIcon);
+    if (!m_loading)
+        applyMousePointer();
     emit PropertyChanged(QStringLiteral("MouseIcon"));
 }
 
@@ -268,7 +195,7 @@ qint32 GButton::MousePointer() const
 void GButton::setMousePointer(qint32 New_MousePointer)
 {
     m_mousePointer = narrow16(New_MousePointer);
-    Cursor::setMousePointer(*this, m_mousePointer, m_mouseIcon);
+    applyMousePointer();
     emit PropertyChanged(QStringLiteral("MousePointer"));
 }
 
@@ -292,37 +219,34 @@ void GButton::SetFocus()
     setFocus(Qt::OtherFocusReason);
 }
 
+void GButton::applyMousePointer()
+{
+    Cursor::setMousePointer(*this, m_mousePointer, m_mouseIcon);
+}
+
 // Persistence -----------------------------------------------------------------------------------
 
 void GButton::InitProperties()
 {
-    QWidget::setFont(Ambient::font(*this));
+    const QScopedValueRollback loading(m_loading, true);
+    setFont(Ambient::font(*this));
     FocusColorValue = DefaultFocusColor;
 }
 
 void GButton::ReadProperties(const PropertyBag &bag)
 {
     // Each value is stored before the next key is read, so a failing key keeps those before it.
-    const auto read = [&bag](const QString &key, const QVariant &defaultValue) {
-        return bag.ReadProperty(key, defaultValue);
-    };
-    QString key = QStringLiteral("BackColor");
-    m_backColor = storedColor(read(key, DefaultBackColor), key);
-    key = QStringLiteral("ForeColor");
-    m_foreColor = storedColor(read(key, DefaultForeColor), key);
-    key = QStringLiteral("Enabled");
-    QWidget::setEnabled(storedBool(read(key, true), key));
-    key = QStringLiteral("Font");
-    QWidget::setFont(storedFont(read(key, Ambient::font(*this)), key));
-    key = QStringLiteral("Caption");
-    CaptionValue = storedString(read(key, QString()), key);
-    key = QStringLiteral("MouseIcon");
-    setMouseIcon(storedPicture(read(key, QVariant()), key));
-    key = QStringLiteral("MousePointer");
-    m_mousePointer = storedInteger16(read(key, 0), key);
-    Cursor::setMousePointer(*this, m_mousePointer, m_mouseIcon);
-    key = QStringLiteral("FocusColor");
-    FocusColorValue = storedColor(read(key, DefaultFocusColor), key);
+    // Only the MouseIcon setter announces; the cursor takes icon and pointer once, at the end.
+    const QScopedValueRollback loading(m_loading, true);
+    const auto cursor = qScopeGuard([this] { applyMousePointer(); });
+    m_backColor = bag.readColor(QStringLiteral("BackColor"), DefaultBackColor);
+    m_foreColor = bag.readColor(QStringLiteral("ForeColor"), DefaultForeColor);
+    setEnabled(bag.readBool(QStringLiteral("Enabled"), true));
+    setFont(bag.readFont(QStringLiteral("Font"), Ambient::font(*this)));
+    CaptionValue = bag.readString(QStringLiteral("Caption"));
+    setMouseIcon(bag.readPicture(QStringLiteral("MouseIcon")));
+    m_mousePointer = bag.readInt16(QStringLiteral("MousePointer"), 0);
+    FocusColorValue = bag.readColor(QStringLiteral("FocusColor"), DefaultFocusColor);
 }
 
 void GButton::WriteProperties(PropertyBag &bag) const
@@ -344,8 +268,8 @@ void GButton::WriteProperties(PropertyBag &bag) const
 
 void GButton::Redraw()
 {
-    // At once, not later: a press shows sunken before the container's MouseDown handler runs.
-    repaint();
+    // Every paint covers the whole button, so one scheduled paint serves any number of changes.
+    update();
 }
 
 void GButton::paintEvent(QPaintEvent *)
@@ -388,8 +312,7 @@ void GButton::drawFace(QPainter &painter, const Shades &shades)
     const QRect row = lineRect(1, 0, W - 1, 0);
     if (row.isEmpty() || H - 1 < 1)
         return;
-    painter.fillRect(QRect(row.left(), 1, row.width(), H - 1),
-                     SystemColors::toQColor(ShadeColor(shades.face, 0)));
+    painter.fillRect(QRect(row.left(), 1, row.width(), H - 1), SystemColors::toQColor(shades.face));
 }
 
 void GButton::drawBevel(QPainter &painter, const Shades &s)
@@ -510,6 +433,12 @@ void GButton::showEvent(QShowEvent *)
         tmr->stop();
 }
 
+void GButton::hideEvent(QHideEvent *)
+{
+    // A hidden button is never under the cursor; showing it starts the timer again.
+    tmr->stop();
+}
+
 // Interaction -----------------------------------------------------------------------------------
 
 void GButton::setState(ButtonState state)
@@ -529,8 +458,11 @@ void GButton::setState(ButtonState state)
 void GButton::mouseDownSteps(qint16 &Button, qint16 &Shift, float &X, float &Y)
 {
     tmr->stop();
-    if (Button == 1 && Ambient::userMode())
+    if (Button == 1 && Ambient::userMode()) {
         setState(StatePressed);
+        // The container's MouseDown handler runs with the sunken face already on screen.
+        repaint();
+    }
     DownButton = Button;
     DownShift = Shift;
     DownX = X;
@@ -540,6 +472,7 @@ void GButton::mouseDownSteps(qint16 &Button, qint16 &Shift, float &X, float &Y)
 
 void GButton::mousePressEvent(QMouseEvent *event)
 {
+    m_pressCount = Cursor::pressCount();
     qint16 Button = Input::mouseButtons(event->button());
     qint16 Shift = Input::shiftMask(event->modifiers());
     float X = float(event->position().x());
@@ -575,16 +508,20 @@ void GButton::mouseReleaseEvent(QMouseEvent *event)
     emit MouseUp(Button, Shift, X, Y);
     // Where the cursor is now decides, not where the release was reported.
     if (alive && (Button & 1) && Cursor::widgetAt(Cursor::position()) == this)
-        emit Click();
+        click();
 }
 
 void GButton::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // The double click stands in for the second press of the left button.
-    if (event->button() != Qt::LeftButton) {
+    // The double click stands in for the second press of the left button, when the first press
+    // was this button's; Qt also reports one whose first click went to another widget.
+    const bool secondPressHere =
+        event->button() == Qt::LeftButton && Cursor::pressCount() == m_pressCount + 1;
+    if (!secondPressHere) {
         mousePressEvent(event);
         return;
     }
+    m_pressCount = Cursor::pressCount();
     grabMouse();
     m_doubleClickCapture = true;
     mouseDownSteps(DownButton, DownShift, DownX, DownY);
@@ -592,12 +529,26 @@ void GButton::mouseDoubleClickEvent(QMouseEvent *event)
 
 void GButton::keyPressEvent(QKeyEvent *event)
 {
+    const QPointer<GButton> alive(this);
+    if (m_keyRelease) {
+        const KeyRelease &r = *m_keyRelease;
+        // The press that comes with the time of an unmarked release is its repeat: the key never
+        // went up.
+        if (event->key() == r.key && event->nativeScanCode() == r.scanCode &&
+            event->timestamp() == r.time) {
+            m_keyRelease.reset();
+            m_keyUpTimer.stop();
+        } else {
+            raiseKeyUp();
+            if (!alive)
+                return;
+        }
+    }
     qint16 KeyCode = Input::keyCode(*event);
     qint16 Shift = Input::shiftMask(event->modifiers());
-    const QPointer<GButton> alive(this);
     emit KeyDown(KeyCode, Shift);
     if (alive && KeyCode == 13)
-        emit Click();
+        click();
     // The characters the key types follow its key-down, one key press each; a character
     // above U+7FFF comes out negative, as a 16-bit value.
     const QString text = event->text();
@@ -614,19 +565,37 @@ void GButton::keyReleaseEvent(QKeyEvent *event)
     // A held key repeats its key-down only; the key-up comes when it is let go.
     if (event->isAutoRepeat())
         return;
-    qint16 KeyCode = Input::keyCode(*event);
-    qint16 Shift = Input::shiftMask(event->modifiers());
-    emit KeyUp(KeyCode, Shift);
+    const QPointer<GButton> alive(this);
+    raiseKeyUp();
+    if (!alive)
+        return;
+    m_keyRelease = KeyRelease{event->key(), event->nativeScanCode(), event->timestamp(),
+                              Input::keyCode(*event), Input::shiftMask(event->modifiers())};
+    m_keyUpTimer.start();
 }
 
-void GButton::focusInEvent(QFocusEvent *)
+void GButton::raiseKeyUp()
 {
-    Redraw();
+    if (!m_keyRelease)
+        return;
+    KeyRelease r = *m_keyRelease;
+    m_keyRelease.reset();
+    m_keyUpTimer.stop();
+    emit KeyUp(r.KeyCode, r.Shift);
 }
 
-void GButton::focusOutEvent(QFocusEvent *)
+void GButton::focusOutEvent(QFocusEvent *event)
 {
-    Redraw();
+    // The key was let go while the focus was here.
+    const QPointer<GButton> alive(this);
+    raiseKeyUp();
+    if (alive)
+        QWidget::focusOutEvent(event);
+}
+
+void GButton::click()
+{
+    emit Click();
 }
 
 void GButton::tmr_Timer()

@@ -4,7 +4,10 @@
 #include <QFont>
 #include <QPixmap>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
+
+#include <optional>
 
 class PropertyBag;
 class QPainter;
@@ -16,8 +19,10 @@ class SharedTimer;
 // directly connected handler may change.
 //
 // Colours are quint32 values 0x00BBGGRR; 0x80000000 + n is system colour n (see SystemColors).
-// Property accessors that fail throw to their caller: setMousePointer() std::overflow_error,
-// ReadProperties() PropertyTypeError, SetFocus() std::runtime_error.
+// Enabled and Font are set with QWidget's setEnabled() and setFont(); a change of either is
+// announced like any other property's. Property accessors that fail throw to their caller:
+// setMousePointer() std::overflow_error, ReadProperties() PropertyTypeError, SetFocus()
+// std::runtime_error.
 class GButton : public QWidget
 {
     Q_OBJECT
@@ -33,16 +38,13 @@ public:
 
     explicit GButton(QWidget *parent = nullptr);
 
-    // setEnabled() and setFont() also announce the change and repaint; called through a QWidget
-    // pointer they are QWidget's own and do neither.
     quint32 BackColor() const;
     void setBackColor(quint32 New_BackColor);
     quint32 ForeColor() const;
     void setForeColor(quint32 New_ForeColor);
+    // The button's own setting; a disabled container does not change it.
     bool Enabled() const;
-    void setEnabled(bool New_Enabled);
     QFont Font() const;
-    void setFont(const QFont &New_Font);
     QString Caption() const;
     void setCaption(const QString &New_Caption);
     QPixmap MouseIcon() const;
@@ -61,6 +63,10 @@ public:
     // What the button shows: pressed, hovered or neither.
     ButtonState buttonState() const { return State; }
 
+public slots:
+    // Raises Click, as a left release over the button or Enter does.
+    void click();
+
 signals:
     void Click();
     void KeyDown(qint16 &KeyCode, qint16 &Shift);
@@ -76,13 +82,14 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
@@ -100,6 +107,15 @@ private:
         quint32 bottomRightOuter;
         quint32 bottomRightInner;
     };
+    // A key release not marked as a repeat, and what its KeyUp carries.
+    struct KeyRelease
+    {
+        int key;
+        quint32 scanCode;
+        quint64 time;
+        qint16 KeyCode;
+        qint16 Shift;
+    };
 
     void Redraw();
     void DrawCaption(QPainter &painter, const ButtonState &state);
@@ -113,10 +129,11 @@ private:
     void drawOutline(QPainter &painter);
 
     void takeSize();
+    void applyMousePointer();
     void setState(ButtonState state);
     void mouseDownSteps(qint16 &Button, qint16 &Shift, float &X, float &Y);
+    void raiseKeyUp();
     void tmr_Timer();
-    void notifyAccessibleState();
 
     // Member state
     qint32 LastRow = 0;
@@ -136,5 +153,15 @@ private:
     QPixmap m_mouseIcon;
     qint16 m_mousePointer = 0;
     SharedTimer *tmr;
+
+    // Loading stores values without announcing them.
+    bool m_loading = false;
+    // The Enabled setting last seen, so that a container's change is not taken for ours.
+    bool m_enabled = true;
+    // Cursor::pressCount() at this button's last press: a double click is ours only when its
+    // first press was.
+    quint64 m_pressCount = 0;
     bool m_doubleClickCapture = false;
+    std::optional<KeyRelease> m_keyRelease;
+    QTimer m_keyUpTimer;
 };

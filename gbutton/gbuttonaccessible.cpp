@@ -52,7 +52,7 @@ void GButtonAccessible::doAction(const QString &actionName)
 {
     if (actionName == pressAction()) {
         if (button()->isEnabled())
-            emit button()->Click();
+            button()->click();
         return;
     }
     QAccessibleWidget::doAction(actionName);

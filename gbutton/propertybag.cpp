@@ -3,6 +3,8 @@
 
 #include "textservices.h"
 
+#include <QImage>
+
 PropertyBag::PropertyBag(std::initializer_list<Entry> entries)
 {
     for (const Entry &entry : entries) {
@@ -35,9 +37,83 @@ void PropertyBag::WriteProperty(const QString &name, const QVariant &value,
     }
 }
 
-bool PropertyBag::contains(const QString &name) const
+quint32 PropertyBag::readColor(const QString &name, quint32 defaultValue) const
 {
-    return indexOf(name) >= 0;
+    bool ok = false;
+    const qlonglong n = ReadProperty(name, defaultValue).toLongLong(&ok);
+    if (!ok || n < -2147483648LL || n > 4294967295LL)
+        throw PropertyTypeError(name);
+    return quint32(n);
+}
+
+qint16 PropertyBag::readInt16(const QString &name, qint16 defaultValue) const
+{
+    bool ok = false;
+    const qlonglong n = ReadProperty(name, defaultValue).toLongLong(&ok);
+    if (!ok || n < -32768 || n > 32767)
+        throw PropertyTypeError(name);
+    return qint16(n);
+}
+
+bool PropertyBag::readBool(const QString &name, bool defaultValue) const
+{
+    const QVariant value = ReadProperty(name, defaultValue);
+    if (value.metaType() == QMetaType::fromType<bool>())
+        return value.toBool();
+    if (value.metaType() == QMetaType::fromType<QString>()) {
+        const QString text = value.toString().trimmed();
+        if (text.compare(u"true", Qt::CaseInsensitive) == 0)
+            return true;
+        if (text.compare(u"false", Qt::CaseInsensitive) == 0)
+            return false;
+    }
+    bool ok = false;
+    const qlonglong n = value.toLongLong(&ok);
+    if (!ok)
+        throw PropertyTypeError(name);
+    return n != 0;
+}
+
+QFont PropertyBag::readFont(const QString &name, const QFont &defaultValue) const
+{
+    const QVariant value = ReadProperty(name, defaultValue);
+    if (value.metaType() != QMetaType::fromType<QFont>())
+        throw PropertyTypeError(name);
+    return value.value<QFont>();
+}
+
+QString PropertyBag::readString(const QString &name, const QString &defaultValue) const
+{
+    const QVariant value = ReadProperty(name, defaultValue);
+    switch (value.metaType().id()) {
+    case QMetaType::QString:
+    case QMetaType::QByteArray:
+    case QMetaType::QChar:
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return value.toString();
+    default:
+        throw PropertyTypeError(name);
+    }
+}
+
+QPixmap PropertyBag::readPicture(const QString &name) const
+{
+    const QVariant value = ReadProperty(name);
+    if (!value.isValid())
+        return {};
+    if (value.metaType() == QMetaType::fromType<QPixmap>())
+        return value.value<QPixmap>();
+    if (value.metaType() == QMetaType::fromType<QImage>())
+        return QPixmap::fromImage(value.value<QImage>());
+    throw PropertyTypeError(name);
 }
 
 qsizetype PropertyBag::indexOf(const QString &name) const

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QFont>
 #include <QList>
+#include <QPixmap>
 #include <QString>
 #include <QVariant>
 
@@ -26,7 +28,19 @@ public:
     void WriteProperty(const QString &name, const QVariant &value,
                        const QVariant &defaultValue = {});
 
-    bool contains(const QString &name) const;
+    // ReadProperty() taken as the property's stored type, in the widest sense that type allows;
+    // a stored value that is not one throws PropertyTypeError naming the property.
+    // Colours: a signed or unsigned 32-bit number, whose bit pattern is the colour.
+    quint32 readColor(const QString &name, quint32 defaultValue) const;
+    qint16 readInt16(const QString &name, qint16 defaultValue) const;
+    // A bool, "true" or "false" in any case, or a number (non-zero is true).
+    bool readBool(const QString &name, bool defaultValue) const;
+    QFont readFont(const QString &name, const QFont &defaultValue) const;
+    // Text, or a number or truth value written as text.
+    QString readString(const QString &name, const QString &defaultValue = {}) const;
+    // A pixmap or an image; none stored (or an empty value) is no picture.
+    QPixmap readPicture(const QString &name) const;
+
     // The entries with their names as stored.
     const QList<Entry> &entries() const { return m_entries; }
 

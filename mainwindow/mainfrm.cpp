@@ -8,7 +8,6 @@
 #include "melementsinformations.h"
 #include "program.h"
 #include "search.h"
-#include "sharedtimer.h"
 #include "systemcolors.h"
 #include "textservices.h"
 #include "twips.h"
@@ -282,15 +281,11 @@ void MainFrm::cmdExit_Click()
 
 void MainFrm::endProgram()
 {
-    // Nothing of ours may run after this: timers stop and say nothing more, and any fill that
-    // is yielding stops at its next step.
+    // Nothing of ours may run after this: timers stop and say nothing more (hidden, the buttons
+    // stop their own), and any fill that is yielding stops at its next step.
     m_ended = true;
     tm.stop();
     tm.blockSignals(true);
-    for (SharedTimer *timer : findChildren<SharedTimer *>()) {
-        timer->stop();
-        timer->blockSignals(true);
-    }
     hide();
     QCoreApplication::exit(0);
 }

@@ -1,16 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ambient.h"
 
-#include "sharedtimer.h"
-
 #include <QApplication>
+#include <QPointer>
 #include <QWidget>
 
 namespace Ambient {
 
 namespace {
+
 bool running = true;
+
+class Notifier : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+signals:
+    void userModeChanged();
+};
+
+Notifier *notifier()
+{
+    static QPointer<Notifier> instance;
+    if (!instance && qApp)
+        instance = new Notifier(qApp);
+    return instance;
 }
+
+} // namespace
 
 bool userMode()
 {
@@ -22,8 +42,16 @@ void setUserMode(bool newRunning)
     if (newRunning == running)
         return;
     running = newRunning;
-    // Controls' hover timers may sleep while the cursor rests, and their ticks read the mode.
-    SharedTimer::wakeAll();
+    if (Notifier *n = notifier())
+        emit n->userModeChanged();
+}
+
+QMetaObject::Connection onUserModeChange(QObject *context, std::function<void()> slot)
+{
+    Notifier *n = notifier();
+    if (!n)
+        return {};
+    return QObject::connect(n, &Notifier::userModeChanged, context, std::move(slot));
 }
 
 QFont font(const QWidget &control)
@@ -33,3 +61,5 @@ QFont font(const QWidget &control)
 }
 
 } // namespace Ambient
+
+#include "ambient.moc"

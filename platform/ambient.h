@@ -2,7 +2,11 @@
 #pragma once
 
 #include <QFont>
+#include <QMetaObject>
 
+#include <functional>
+
+class QObject;
 class QWidget;
 
 // What a control reads from its container: the container's font, and whether the program is
@@ -11,6 +15,10 @@ namespace Ambient {
 
 bool userMode();
 void setUserMode(bool running);
+
+// Calls slot after every change of userMode(); the connection ends with context. An invalid
+// connection means nothing can be announced (no application yet).
+QMetaObject::Connection onUserModeChange(QObject *context, std::function<void()> slot);
 
 // The font of the control's container; the application font for a control without one.
 QFont font(const QWidget &control);

@@ -8,12 +8,15 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <optional>
+
 namespace Cursor {
 
 namespace {
 
 // Descends from a widget known to hold the point (in its own coordinates) to the topmost
-// child that holds it, giving way past hidden and disabled children as the system does.
+// child that holds it. Hidden and disabled children are passed over: the point finds what lies
+// beneath them, so a disabled button is never the widget under the cursor.
 QWidget *deepestAt(QWidget *widget, QPoint pos)
 {
     const QObjectList &children = widget->children();
@@ -85,6 +88,8 @@ public:
         return widgetInWindow(QWidget::find(window->winId()), globalPos);
     }
 
+    quint64 pressCount() const { return presses; }
+
 signals:
     void sceneChanged();
 
@@ -104,8 +109,10 @@ private:
     void track(QWindow *watched, QEvent *event)
     {
         switch (event->type()) {
-        case QEvent::MouseMove:
         case QEvent::MouseButtonPress:
+            ++presses;
+            Q_FALLTHROUGH();
+        case QEvent::MouseMove:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
             see(watched, static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
@@ -136,6 +143,7 @@ private:
 
     QPointer<QWindow> window;
     QPoint globalPos;
+    quint64 presses = 0;
 };
 
 Tracker *tracker()
@@ -146,37 +154,6 @@ Tracker *tracker()
         qApp->installEventFilter(instance);
     }
     return instance;
-}
-
-} // namespace
-
-QPoint position()
-{
-    return QCursor::pos();
-}
-
-QWidget *widgetAt(const QPoint &globalPos)
-{
-    return widgetInWindow(QApplication::topLevelAt(globalPos), globalPos);
-}
-
-QWidget *widgetUnderCursor()
-{
-    const Tracker *t = tracker();
-    return t ? t->widgetUnderCursor() : nullptr;
-}
-
-void startTracking()
-{
-    tracker();
-}
-
-QMetaObject::Connection onSceneChange(QObject *context, std::function<void()> slot)
-{
-    Tracker *t = tracker();
-    if (!t)
-        return {};
-    return QObject::connect(t, &Tracker::sceneChanged, context, std::move(slot));
 }
 
 std::optional<QCursor> shape(int mousePointer, const QPixmap &icon)
@@ -217,6 +194,43 @@ std::optional<QCursor> shape(int mousePointer, const QPixmap &icon)
     default:
         return std::nullopt;
     }
+}
+
+} // namespace
+
+QPoint position()
+{
+    return QCursor::pos();
+}
+
+QWidget *widgetAt(const QPoint &globalPos)
+{
+    return widgetInWindow(QApplication::topLevelAt(globalPos), globalPos);
+}
+
+QWidget *widgetUnderCursor()
+{
+    const Tracker *t = tracker();
+    return t ? t->widgetUnderCursor() : nullptr;
+}
+
+quint64 pressCount()
+{
+    const Tracker *t = tracker();
+    return t ? t->pressCount() : 0;
+}
+
+void startTracking()
+{
+    tracker();
+}
+
+QMetaObject::Connection onSceneChange(QObject *context, std::function<void()> slot)
+{
+    Tracker *t = tracker();
+    if (!t)
+        return {};
+    return QObject::connect(t, &Tracker::sceneChanged, context, std::move(slot));
 }
 
 void setMousePointer(QWidget &widget, int mousePointer, const QPixmap &icon)

@@ -7,7 +7,6 @@
 #include <QPoint>
 
 #include <functional>
-#include <optional>
 
 class QObject;
 class QWidget;
@@ -38,13 +37,14 @@ void startTracking();
 // connection means nothing can be announced (no application yet).
 QMetaObject::Connection onSceneChange(QObject *context, std::function<void()> slot);
 
-// The shape of a mouse-pointer number: 0 default (std::nullopt: no cursor of the widget's own),
-// 1 arrow, 2 cross, 3 I-beam, 4 icon, 5 size, 6 NE-SW, 7 N-S, 8 NW-SE, 9 W-E, 10 up arrow,
+// How many mouse presses the program's windows have received, the second press of a double
+// click included. Counted before any widget sees the press.
+quint64 pressCount();
+
+// Gives the widget the cursor of a mouse-pointer number: 0 default (no cursor of the widget's
+// own), 1 arrow, 2 cross, 3 I-beam, 4 icon, 5 size, 6 NE-SW, 7 N-S, 8 NW-SE, 9 W-E, 10 up arrow,
 // 11 hourglass, 12 no drop, 13 arrow and hourglass, 14 arrow and question mark, 15 size all,
 // 99 the given icon (default when it is null). Any other number gives the default.
-std::optional<QCursor> shape(int mousePointer, const QPixmap &icon = {});
-
-// Gives the widget the cursor of the mouse-pointer number, or takes its own cursor away.
 void setMousePointer(QWidget &widget, int mousePointer, const QPixmap &icon = {});
 
 } // namespace Cursor

@@ -11,7 +11,7 @@ QRegion roundRect(const QRect &rect, int ellipseWidth, int ellipseHeight)
 {
     if (rect.isEmpty())
         return {};
-    // An ellipse larger than the rectangle is cut down to it, as the system does.
+    // An ellipse larger than the rectangle is cut down to it, so opposite corners never overlap.
     const double rx = std::min(std::max(ellipseWidth, 0), rect.width()) / 2.0;
     const double ry = std::min(std::max(ellipseHeight, 0), rect.height()) / 2.0;
     if (rx <= 0 || ry <= 0)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sharedtimer.h"
 
+#include "ambient.h"
 #include "cursor.h"
 
 #include <QCoreApplication>
@@ -75,10 +76,13 @@ public:
         m_timer.start(int(beats * interval - sinceLast));
     }
 
+    // A tick that may rest depends on the widget under the cursor and on the ambient UserMode.
     void watchCursor()
     {
-        if (!m_watchingCursor)
-            m_watchingCursor = bool(Cursor::onSceneChange(this, [this] { wake(); }));
+        if (m_watchingCursor)
+            return;
+        m_watchingCursor = Cursor::onSceneChange(this, [this] { wake(); }) &&
+                           Ambient::onUserModeChange(this, [this] { wake(); });
     }
 
     bool isAsleep() const { return m_asleep; }
@@ -182,12 +186,4 @@ void SharedTimer::setSleepsWhileCursorRests(bool sleeps)
 bool SharedTimer::isSleeping() const
 {
     return m_active && SharedBeat::forInterval(m_interval)->isAsleep();
-}
-
-void SharedTimer::wakeAll()
-{
-    for (const QPointer<SharedBeat> &beat : std::as_const(SharedBeat::beats())) {
-        if (beat)
-            beat->wake();
-    }
 }

@@ -12,9 +12,9 @@
 // rests (setSleepsWhileCursorRests). Once every running timer of an interval allows it, their
 // system timer stops after a beat in which nothing changed since the beat before: neither the
 // cursor's place, nor the widget under it, nor the running timers. The first change that
-// Cursor::onSceneChange() announces, any start (of a running timer too) or stop, and wakeAll()
-// resume the beat on the grid it kept, so every tick that could find something new comes when
-// it would have come.
+// Cursor::onSceneChange() announces, a new ambient UserMode, and any start (of a running timer
+// too) or stop resume the beat on the grid it kept, so every tick that could find something new
+// comes when it would have come.
 class SharedTimer : public QObject
 {
     Q_OBJECT
@@ -39,10 +39,6 @@ public:
     bool sleepsWhileCursorRests() const { return m_sleepsWhileCursorRests; }
     // Whether this running timer's ticks are held back because the cursor rests.
     bool isSleeping() const;
-
-    // Wakes every sleeping timer, for a change that their ticks depend on and no event announces:
-    // a new ambient UserMode, a mask set outside a resize.
-    static void wakeAll();
 
 signals:
     void timeout();

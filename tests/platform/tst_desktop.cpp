@@ -93,26 +93,6 @@ private slots:
         QCOMPARE(colours, (QList<quint32>{0x302010, 0x605040, 0, 0})); // 0x00BBGGRR; 25, 31: none
     }
 
-    void mousePointerShapes_data()
-    {
-        QTest::addColumn<int>("pointer");
-        QTest::addColumn<int>("shape"); // -1: no cursor of its own
-        QTest::newRow("0 default") << 0 << -1;
-        QTest::newRow("3 I-beam") << 3 << int(Qt::IBeamCursor);
-        QTest::newRow("99 the icon") << 99 << int(Qt::BitmapCursor);
-    }
-
-    void mousePointerShapes()
-    {
-        QFETCH(int, pointer);
-        QFETCH(int, shape);
-        QWidget container;
-        QWidget widget(&container);
-        widget.setCursor(Qt::PointingHandCursor);
-        Cursor::setMousePointer(widget, pointer, QPixmap(16, 16));
-        QCOMPARE(widget.testAttribute(Qt::WA_SetCursor) ? int(widget.cursor().shape()) : -1, shape);
-    }
-
     void sharedTimersTickTogether()
     {
         SharedTimer first, second;
