@@ -4,6 +4,7 @@
 #include "card.h"
 #include "cursor.h"
 #include "design.h"
+#include "fonts.h"
 #include "gbutton.h"
 #include "melementsinformations.h"
 #include "program.h"
@@ -45,6 +46,9 @@ MainFrm::MainFrm(QWidget *parent) : QWidget(parent)
 {
     createControls();
     Form_Load();
+    // Without an Arabic font every Arabic text is blank: say why until the first card.
+    if (Fonts::installed().arabicMissing)
+        lblDescription->setCaption(Fonts::missingArabicNotice());
 }
 
 MainFrm::~MainFrm() = default;
@@ -140,7 +144,7 @@ Field *MainFrm::createField(const Design::Control &c)
 Label *MainFrm::createLabel(const Design::Control &c)
 {
     auto *label = new Label(this);
-    label->setFont(c.font.face.isEmpty() ? font() : c.font.toQFont());
+    label->setFont(c.font.face.isEmpty() ? font() : c.font.toQFont(Fonts::Texts::Own));
     setColours(*label, {QPalette::WindowText}, c.foreColor);
     label->setAlignment(c.alignment);
     label->setWordWrap(c.wordWrap);
