@@ -19,6 +19,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
+#include <QResource>
 #include <QScreen>
 
 #include <cmath>
@@ -40,6 +41,24 @@ void setColours(QWidget &widget, std::initializer_list<QPalette::ColorRole> role
     widget.setPalette(palette);
 }
 
+// The 32-bit images of the program's icon, as the window hands them to the desktop and in that
+// order: raw pixels need no image plug-in and no decoding before the window maps.
+QIcon windowIconImages()
+{
+    QIcon icon;
+    const QByteArray pixels = QResource(QStringLiteral(":/icons/orvane-icon.rgba")).uncompressedData();
+    qsizetype at = 0;
+    for (int size : {48, 32, 16, 128}) {
+        const qsizetype bytes = qsizetype(size) * size * 4;
+        if (at + bytes > pixels.size())
+            break;
+        const auto *data = reinterpret_cast<const uchar *>(pixels.constData() + at);
+        icon.addPixmap(QPixmap::fromImage(QImage(data, size, size, size * 4, QImage::Format_RGBA8888)));
+        at += bytes;
+    }
+    return icon;
+}
+
 } // namespace
 
 MainFrm::MainFrm(QWidget *parent) : QWidget(parent)
@@ -57,7 +76,7 @@ void MainFrm::createControls()
 {
     const Design::Window &design = Design::window();
     setWindowTitle(design.caption);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/orvane.ico")));
+    setWindowIcon(windowIconImages());
     setFont(design.font.toQFont());
     // Fixed single border: a caption bar with the system menu, no resizing, no maximising.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
