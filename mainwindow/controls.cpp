@@ -84,6 +84,13 @@ void Label::setAccessibleText(const QString &text)
 
 void Label::fitToCaption()
 {
+    // An empty caption needs no measuring, and measuring it would load the font before the
+    // window shows (the title labels' large face, for nothing).
+    if (text().isEmpty()) {
+        m_place.twips.setWidth(0);
+        m_place.apply(this);
+        return;
+    }
     const QSize size = fontMetrics().size(0, text());
     m_place.twips.setSize(QSizeF(Twips::fromPixels(size.width()), Twips::fromPixels(size.height())));
     m_place.apply(this);
