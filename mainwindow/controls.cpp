@@ -6,7 +6,9 @@
 #include <QEvent>
 #include <QPainter>
 
+#include <cstring>
 #include <limits>
+#include <vector>
 
 QRect TwipsPlacement::geometry(const QWidget *container) const
 {
@@ -29,6 +31,33 @@ QString displayText(QString caption)
     caption.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     caption.replace(u'\r', u'\n');
     return caption;
+}
+
+// Nearest neighbour, each target pixel taking the source pixel under its centre. Qt's own
+// stretching paints through the raster engine, which starts helper threads for it.
+QImage stretched(const QImage &picture, QSize size)
+{
+    const QImage source = picture.convertToFormat(
+        picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    QImage target(size, source.format());
+    if (source.isNull() || target.isNull())
+        return target;
+    std::vector<int> columns(size_t(size.width()));
+    for (int x = 0; x < size.width(); ++x)
+        columns[size_t(x)] = int((2 * x + 1) * qint64(source.width()) / (2 * size.width()));
+    for (int y = 0, previous = -1; y < size.height(); ++y) {
+        const int row = int((2 * y + 1) * qint64(source.height()) / (2 * size.height()));
+        auto *to = reinterpret_cast<QRgb *>(target.scanLine(y));
+        if (row == previous) {
+            std::memcpy(to, target.constScanLine(y - 1), size_t(target.bytesPerLine()));
+            continue;
+        }
+        const auto *from = reinterpret_cast<const QRgb *>(source.constScanLine(row));
+        for (int x = 0; x < size.width(); ++x)
+            to[x] = from[columns[size_t(x)]];
+        previous = row;
+    }
+    return target;
 }
 
 } // namespace
@@ -112,10 +141,25 @@ QRect Image::geometry(const QWidget *container) const
 
 void Image::paint(QPainter &painter, const QWidget *container) const
 {
-    // Stretched without smoothing: the pictures are bands of one colour a row, and smoothing
-    // would blend neighbouring bands.
-    if (!m_picture.isNull())
-        painter.drawPixmap(geometry(container), m_picture);
+    if (m_picture.isNull())
+        return;
+    // Stretched once to the size it covers in device pixels and then only copied: stretching on
+    // every paint costs each paint a resampling. No smoothing: the pictures are bands of one
+    // colour a row, and smoothing would blend neighbouring bands.
+    const QRect place = geometry(container);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const QSize pixels = (QSizeF(place.size()) * ratio).toSize();
+    if (m_stretched.size() != pixels) {
+        m_stretched = QPixmap::fromImage(stretched(m_picture.toImage(), pixels));
+        m_stretched.setDevicePixelRatio(ratio);
+    }
+    // Copied a band of rows at a time: Qt hands a blend clipped around child windows to helper
+    // threads once it has more than about a hundred row pieces, and a band stays below that.
+    constexpr int BandRows = 16;
+    for (int y = 0; y < pixels.height(); y += BandRows) {
+        painter.drawPixmap(QPointF(place.left(), place.top() + y / ratio), m_stretched,
+                           QRectF(0, y, pixels.width(), qMin(BandRows, pixels.height() - y)));
+    }
 }
 
 ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
