@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <vector>
@@ -33,12 +34,17 @@ QString displayText(QString caption)
     return caption;
 }
 
+// 32 bits a pixel, as the window's backing store takes it.
+QImage asPixels(const QPixmap &picture)
+{
+    return picture.toImage().convertToFormat(
+        picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+}
+
 // Nearest neighbour, each target pixel taking the source pixel under its centre. Qt's own
 // stretching paints through the raster engine, which starts helper threads for it.
-QImage stretched(const QImage &picture, QSize size)
+QImage stretched(const QImage &source, QSize size)
 {
-    const QImage source = picture.convertToFormat(
-        picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     QImage target(size, source.format());
     if (source.isNull() || target.isNull())
         return target;
@@ -58,6 +64,19 @@ QImage stretched(const QImage &picture, QSize size)
         previous = row;
     }
     return target;
+}
+
+// A picture whose every row is one colour is kept this wide and tiled across.
+constexpr int StripWidth = 64;
+
+bool rowsOfOneColour(const QImage &pixels)
+{
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
+        if (!std::all_of(row, row + pixels.width(), [row](QRgb pixel) { return pixel == row[0]; }))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -145,20 +164,26 @@ void Image::paint(QPainter &painter, const QWidget *container) const
         return;
     // Stretched once to the size it covers in device pixels and then only copied: stretching on
     // every paint costs each paint a resampling. No smoothing: the pictures are bands of one
-    // colour a row, and smoothing would blend neighbouring bands.
+    // colour a row, and smoothing would blend neighbouring bands. A picture whose every row is
+    // one colour is kept as a narrow strip and tiled across: the same pixels in less memory.
     const QRect place = geometry(container);
     const qreal ratio = painter.device()->devicePixelRatioF();
     const QSize pixels = (QSizeF(place.size()) * ratio).toSize();
-    if (m_stretched.size() != pixels) {
-        m_stretched = QPixmap::fromImage(stretched(m_picture.toImage(), pixels));
+    if (m_stretchedTo != pixels) {
+        const QImage picture = asPixels(m_picture);
+        const int width =
+            rowsOfOneColour(picture) ? qMin(StripWidth, pixels.width()) : pixels.width();
+        m_stretched = QPixmap::fromImage(stretched(picture, QSize(width, pixels.height())));
         m_stretched.setDevicePixelRatio(ratio);
+        m_stretchedTo = pixels;
     }
     // Copied a band of rows at a time: Qt hands a blend clipped around child windows to helper
     // threads once it has more than about a hundred row pieces, and a band stays below that.
     constexpr int BandRows = 16;
     for (int y = 0; y < pixels.height(); y += BandRows) {
-        painter.drawPixmap(QPointF(place.left(), place.top() + y / ratio), m_stretched,
-                           QRectF(0, y, pixels.width(), qMin(BandRows, pixels.height() - y)));
+        const int rows = qMin(BandRows, pixels.height() - y);
+        const QRectF band(place.left(), place.top() + y / ratio, place.width(), rows / ratio);
+        painter.drawTiledPixmap(band, m_stretched, QPointF(0, y / ratio));
     }
 }
 

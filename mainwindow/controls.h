@@ -69,7 +69,7 @@ public:
     void setPicture(const QPixmap &picture)
     {
         m_picture = picture;
-        m_stretched = QPixmap();
+        m_stretchedTo = QSize();
     }
     const QPixmap &picture() const { return m_picture; }
     void setDesignedGeometry(const QRectF &twips) { m_place.twips = twips; }
@@ -80,7 +80,8 @@ public:
 
 private:
     QPixmap m_picture;
-    mutable QPixmap m_stretched; // m_picture at the size it last covered
+    mutable QPixmap m_stretched; // m_picture stretched to the height it last covered
+    mutable QSize m_stretchedTo; // that size, in device pixels
     TwipsPlacement m_place;
 };
 

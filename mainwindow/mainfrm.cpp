@@ -46,14 +46,16 @@ void setColours(QWidget &widget, std::initializer_list<QPalette::ColorRole> role
 QIcon windowIconImages()
 {
     QIcon icon;
-    const QByteArray pixels = QResource(QStringLiteral(":/icons/orvane-icon.rgba")).uncompressedData();
+    const QByteArray pixels =
+        QResource(QStringLiteral(":/icons/orvane-icon.rgba")).uncompressedData();
     qsizetype at = 0;
     for (int size : {48, 32, 16, 128}) {
         const qsizetype bytes = qsizetype(size) * size * 4;
         if (at + bytes > pixels.size())
             break;
         const auto *data = reinterpret_cast<const uchar *>(pixels.constData() + at);
-        icon.addPixmap(QPixmap::fromImage(QImage(data, size, size, size * 4, QImage::Format_RGBA8888)));
+        icon.addPixmap(
+            QPixmap::fromImage(QImage(data, size, size, size * 4, QImage::Format_RGBA8888)));
         at += bytes;
     }
     return icon;

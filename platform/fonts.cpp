@@ -37,8 +37,8 @@ Resolution resolve(const QStringList &installedFamilies, const QStringList &arab
 
 const Resolution &installed()
 {
-    static const Resolution resolution = resolve(QFontDatabase::families(),
-                                                 QFontDatabase::families(QFontDatabase::Arabic));
+    static const Resolution resolution =
+        resolve(QFontDatabase::families(), QFontDatabase::families(QFontDatabase::Arabic));
     return resolution;
 }
 

@@ -27,7 +27,11 @@ const Resolution &installed();
 // the first lacks comes from the next, and naming a second face makes Qt build its fallback
 // list at once. The program's own texts are covered by the first stand-in alone, which leaves
 // that list unbuilt.
-enum class Texts { Any, Own };
+enum class Texts
+{
+    Any,
+    Own
+};
 
 // The installed faces standing in for a designed face; empty when none is installed (the
 // toolkit's default font then serves).

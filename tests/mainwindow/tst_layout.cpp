@@ -8,6 +8,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QPainter>
 #include <QRawFont>
 #include <QTest>
 
@@ -45,6 +46,7 @@ private slots:
     void picturesStretchedAndStacked_data();
     void picturesStretchedAndStacked();
     void buttonFacesAndCard();
+    void pictureOfManyColoursStretched();
 
 private:
     std::unique_ptr<MainFrm> m_frm;
@@ -211,6 +213,27 @@ void TestLayout::buttonFacesAndCard()
     // The card's eleven lines fit its label in the window font.
     f.cmdShowAll_Click();
     QVERIFY(11 * f.lblDescription->fontMetrics().lineSpacing() <= f.lblDescription->height());
+}
+
+void TestLayout::pictureOfManyColoursStretched()
+{
+    // A 3 x 2 picture over 150 x 4 pixels: every source pixel becomes a 50 x 2 block.
+    QImage picture(3, 2, QImage::Format_RGB32);
+    const QRgb colours[2][3] = {{0xFF0000FF, 0xFF00FF00, 0xFFFF0000},
+                                {0xFF000000, 0xFFFFFFFF, 0xFF808080}};
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            picture.setPixel(x, y, colours[y][x]);
+    Image image;
+    image.setPicture(QPixmap::fromImage(picture));
+    image.setDesignedGeometry(QRectF(0, 0, 2250, 60));
+    QImage shown(150, 4, QImage::Format_RGB32);
+    QPainter painter(&shown);
+    image.paint(painter, nullptr);
+    painter.end();
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 150; ++x)
+            QCOMPARE(shown.pixel(x, y), colours[y / 2][x / 50]);
 }
 
 ORVANE_TEST(TestLayout)

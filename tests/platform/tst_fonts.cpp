@@ -21,6 +21,7 @@ void TestFonts::resolve_data()
     QTest::addColumn<QString>("windowFaces");
     QTest::addColumn<QString>("titleFaces");
     QTest::addColumn<bool>("arabicMissing");
+    // clang-format off
     QTest::newRow("DejaVu and Noto")
         << "Noto Sans,Noto Naskh Arabic,DejaVu Sans,Noto Sans Arabic"
         << "Noto Naskh Arabic,DejaVu Sans,Noto Sans Arabic"
@@ -32,11 +33,14 @@ void TestFonts::resolve_data()
     QTest::newRow("another Arabic face only") << "Amiri" << "Amiri" << "" << "" << false;
     QTest::newRow("no Arabic face") << "Liberation Sans,Noto Sans" << "" << "" << "" << true;
     QTest::newRow("no font at all") << "" << "" << "" << "" << true;
+    // clang-format on
 }
 
 void TestFonts::resolve()
 {
-    const auto families = [](const QString &list) { return list.split(u',', Qt::SkipEmptyParts); };
+    const auto families = [](const QString &list) {
+        return list.split(u',', Qt::SkipEmptyParts);
+    };
     QFETCH(QString, installed);
     QFETCH(QString, arabic);
     QFETCH(QString, windowFaces);
