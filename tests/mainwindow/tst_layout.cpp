@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "design.h"
-#include "fonts.h"
 #include "gbutton.h"
 #include "mainfrm.h"
 #include "testmain.h"
 #include "twips.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QPainter>
-#include <QRawFont>
 #include <QTest>
 
 #include <memory>
@@ -37,7 +33,6 @@ private slots:
     void cleanup() { m_frm.reset(); }
 
     void window();
-    void designedFacesHaveArabic();
     void fixedPlaces_data();
     void fixedPlaces();
     void selfSizingLabelsGrowLeftward();
@@ -66,16 +61,6 @@ void TestLayout::window()
     QCOMPARE(f.txtSearch->geometry(), QRect(244, 144, 127, 23));
     QCOMPARE(f.cmdShowAll->geometry(), QRect(81, 144, 86, 25));
     QCOMPARE(f.cmdSearch->geometry(), QRect(167, 144, 74, 25));
-}
-
-void TestLayout::designedFacesHaveArabic()
-{
-    for (const char *face : {"MS Sans Serif", "Simplified Arabic"}) {
-        const QFont font = Fonts::font(QString::fromLatin1(face), 12, 400);
-        QVERIFY(QFontDatabase::families(QFontDatabase::Arabic).contains(QFontInfo(font).family()));
-        const QRawFont raw = QRawFont::fromFont(font, QFontDatabase::Arabic);
-        QVERIFY(raw.supportsCharacter(QChar(0x0628)) && raw.supportsCharacter(QChar(0x0640)));
-    }
 }
 
 void TestLayout::fixedPlaces_data()
@@ -218,12 +203,9 @@ void TestLayout::buttonFacesAndCard()
 void TestLayout::pictureOfManyColoursStretched()
 {
     // A 3 x 2 picture over 150 x 4 pixels: every source pixel becomes a 50 x 2 block.
-    QImage picture(3, 2, QImage::Format_RGB32);
     const QRgb colours[2][3] = {{0xFF0000FF, 0xFF00FF00, 0xFFFF0000},
                                 {0xFF000000, 0xFFFFFFFF, 0xFF808080}};
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x)
-            picture.setPixel(x, y, colours[y][x]);
+    const QImage picture(reinterpret_cast<const uchar *>(colours), 3, 2, 12, QImage::Format_RGB32);
     Image image;
     image.setPicture(QPixmap::fromImage(picture));
     image.setDesignedGeometry(QRectF(0, 0, 2250, 60));

@@ -7,7 +7,6 @@
 #include <QImageReader>
 #include <QMap>
 #include <QTest>
-#include <QtEndian>
 
 namespace {
 
@@ -22,11 +21,6 @@ QByteArray readAll(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
-}
-
-quint16 le16(const QByteArray &data, qsizetype at)
-{
-    return qFromLittleEndian<quint16>(data.constData() + at);
 }
 
 // Picture rows are written down as runs, the way they are designed.
@@ -113,8 +107,6 @@ void TestResources::picture()
     const QByteArray data = readAll(path);
     QVERIFY2(data.size() > 13, qPrintable(path));
     QCOMPARE(data.left(6), QByteArray("GIF89a"));
-    QCOMPARE(int(le16(data, 6)), width);
-    QCOMPARE(int(le16(data, 8)), int(rows.size()));
     const auto screenFlags = quint8(data.at(10));
     QVERIFY2(screenFlags & 0x80, "no global colour table");
     QCOMPARE(2 << (screenFlags & 0x07), paletteSize);
