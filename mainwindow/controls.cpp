@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <limits>
 #include <vector>
@@ -168,7 +169,13 @@ void Image::paint(QPainter &painter, const QWidget *container) const
     // one colour is kept as a narrow strip and tiled across: the same pixels in less memory.
     const QRect place = geometry(container);
     const qreal ratio = painter.device()->devicePixelRatioF();
-    const QSize pixels = (QSizeF(place.size()) * ratio).toSize();
+    if (ratio != std::floor(ratio)) {
+        // At a fractional scale the picture's edges fall between device pixels, and the
+        // painter's own stretching decides which pixels they cover.
+        painter.drawPixmap(place, m_picture);
+        return;
+    }
+    const QSize pixels = place.size() * int(ratio);
     if (m_stretchedTo != pixels) {
         const QImage picture = asPixels(m_picture);
         const int width =
