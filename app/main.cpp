@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Orvane"));
     // Lets desktops match the window to its launcher entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
-    Fonts::installSubstitutions();
+    Fonts::reportMissingArabic();
 
     MainFrm window;
     window.show();

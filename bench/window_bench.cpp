@@ -2,7 +2,6 @@
 // How long the main window takes to be built, loaded and painted, next to a bare Qt window of
 // the same size, and how long a whole search (117 records, each with its yield) takes.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_window (or under a real X server)
-#include "fonts.h"
 #include "mainfrm.h"
 
 #include <QApplication>
@@ -29,7 +28,6 @@ double bestOf(int rounds, Make make)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    Fonts::installSubstitutions();
     QTextStream out(stdout);
 
     const double bare = bestOf(10, [] {

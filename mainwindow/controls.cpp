@@ -6,7 +6,11 @@
 #include <QEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <limits>
+#include <vector>
 
 QRect TwipsPlacement::geometry(const QWidget *container) const
 {
@@ -29,6 +33,51 @@ QString displayText(QString caption)
     caption.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     caption.replace(u'\r', u'\n');
     return caption;
+}
+
+// 32 bits a pixel, as the window's backing store takes it.
+QImage asPixels(const QPixmap &picture)
+{
+    return picture.toImage().convertToFormat(
+        picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+}
+
+// Nearest neighbour, each target pixel taking the source pixel under its centre. Qt's own
+// stretching paints through the raster engine, which starts helper threads for it.
+QImage stretched(const QImage &source, QSize size)
+{
+    QImage target(size, source.format());
+    if (source.isNull() || target.isNull())
+        return target;
+    std::vector<int> columns(size_t(size.width()));
+    for (int x = 0; x < size.width(); ++x)
+        columns[size_t(x)] = int((2 * x + 1) * qint64(source.width()) / (2 * size.width()));
+    for (int y = 0, previous = -1; y < size.height(); ++y) {
+        const int row = int((2 * y + 1) * qint64(source.height()) / (2 * size.height()));
+        auto *to = reinterpret_cast<QRgb *>(target.scanLine(y));
+        if (row == previous) {
+            std::memcpy(to, target.constScanLine(y - 1), size_t(target.bytesPerLine()));
+            continue;
+        }
+        const auto *from = reinterpret_cast<const QRgb *>(source.constScanLine(row));
+        for (int x = 0; x < size.width(); ++x)
+            to[x] = from[columns[size_t(x)]];
+        previous = row;
+    }
+    return target;
+}
+
+// A picture whose every row is one colour is kept this wide and tiled across.
+constexpr int StripWidth = 64;
+
+bool rowsOfOneColour(const QImage &pixels)
+{
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
+        if (!std::all_of(row, row + pixels.width(), [row](QRgb pixel) { return pixel == row[0]; }))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -84,6 +133,13 @@ void Label::setAccessibleText(const QString &text)
 
 void Label::fitToCaption()
 {
+    // An empty caption needs no measuring, and measuring it would load the font before the
+    // window shows (the title labels' large face, for nothing).
+    if (text().isEmpty()) {
+        m_place.twips.setWidth(0);
+        m_place.apply(this);
+        return;
+    }
     const QSize size = fontMetrics().size(0, text());
     m_place.twips.setSize(QSizeF(Twips::fromPixels(size.width()), Twips::fromPixels(size.height())));
     m_place.apply(this);
@@ -105,10 +161,37 @@ QRect Image::geometry(const QWidget *container) const
 
 void Image::paint(QPainter &painter, const QWidget *container) const
 {
-    // Stretched without smoothing: the pictures are bands of one colour a row, and smoothing
-    // would blend neighbouring bands.
-    if (!m_picture.isNull())
-        painter.drawPixmap(geometry(container), m_picture);
+    if (m_picture.isNull())
+        return;
+    // Stretched once to the size it covers in device pixels and then only copied: stretching on
+    // every paint costs each paint a resampling. No smoothing: the pictures are bands of one
+    // colour a row, and smoothing would blend neighbouring bands. A picture whose every row is
+    // one colour is kept as a narrow strip and tiled across: the same pixels in less memory.
+    const QRect place = geometry(container);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    if (ratio != std::floor(ratio)) {
+        // At a fractional scale the picture's edges fall between device pixels, and the
+        // painter's own stretching decides which pixels they cover.
+        painter.drawPixmap(place, m_picture);
+        return;
+    }
+    const QSize pixels = place.size() * int(ratio);
+    if (m_stretchedTo != pixels) {
+        const QImage picture = asPixels(m_picture);
+        const int width =
+            rowsOfOneColour(picture) ? qMin(StripWidth, pixels.width()) : pixels.width();
+        m_stretched = QPixmap::fromImage(stretched(picture, QSize(width, pixels.height())));
+        m_stretched.setDevicePixelRatio(ratio);
+        m_stretchedTo = pixels;
+    }
+    // Copied a band of rows at a time: Qt hands a blend clipped around child windows to helper
+    // threads once it has more than about a hundred row pieces, and a band stays below that.
+    constexpr int BandRows = 16;
+    for (int y = 0; y < pixels.height(); y += BandRows) {
+        const int rows = qMin(BandRows, pixels.height() - y);
+        const QRectF band(place.left(), place.top() + y / ratio, place.width(), rows / ratio);
+        painter.drawTiledPixmap(band, m_stretched, QPointF(0, y / ratio));
+    }
 }
 
 ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)

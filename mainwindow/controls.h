@@ -66,7 +66,11 @@ private:
 class Image
 {
 public:
-    void setPicture(const QPixmap &picture) { m_picture = picture; }
+    void setPicture(const QPixmap &picture)
+    {
+        m_picture = picture;
+        m_stretchedTo = QSize();
+    }
     const QPixmap &picture() const { return m_picture; }
     void setDesignedGeometry(const QRectF &twips) { m_place.twips = twips; }
 
@@ -76,6 +80,8 @@ public:
 
 private:
     QPixmap m_picture;
+    mutable QPixmap m_stretched; // m_picture stretched to the height it last covered
+    mutable QSize m_stretchedTo; // that size, in device pixels
     TwipsPlacement m_place;
 };
 

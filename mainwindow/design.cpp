@@ -43,7 +43,7 @@ Control button(const char *name, QRectF twips, int tabIndex, const QString &capt
         {QStringLiteral("_extenty"), 661},
         {QStringLiteral("backcolor"), face},
         {QStringLiteral("forecolor"), darkGrey},
-        {QStringLiteral("font"), buttonFont.toQFont()},
+        {QStringLiteral("font"), buttonFont.toQFont(Fonts::Texts::Own)},
         {QStringLiteral("caption"), caption},
     };
     // Stored only where it differs from the default.
@@ -124,12 +124,9 @@ QList<Control> makeControls()
 
 } // namespace
 
-QFont Font::toQFont() const
+QFont Font::toQFont(Fonts::Texts texts) const
 {
-    QFont font(face);
-    font.setPointSizeF(points);
-    font.setWeight(QFont::Weight(weight));
-    return font;
+    return Fonts::font(face, points, weight, texts);
 }
 
 QString Control::displayName() const

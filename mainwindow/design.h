@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "fonts.h"
 #include "propertybag.h"
 
 #include <QFont>
@@ -23,7 +24,7 @@ struct Font
     int weight = 400;
     int charset = 0;
 
-    QFont toQFont() const;
+    QFont toQFont(Fonts::Texts texts = Fonts::Texts::Any) const;
 };
 
 struct Control

@@ -4,6 +4,7 @@
 #include "card.h"
 #include "cursor.h"
 #include "design.h"
+#include "fonts.h"
 #include "gbutton.h"
 #include "melementsinformations.h"
 #include "program.h"
@@ -17,6 +18,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
+#include <QResource>
 #include <QScreen>
 
 #include <cmath>
@@ -38,12 +40,35 @@ void setColours(QWidget &widget, std::initializer_list<QPalette::ColorRole> role
     widget.setPalette(palette);
 }
 
+// The 32-bit images of the program's icon, as the window hands them to the desktop and in that
+// order: raw pixels need no image plug-in and no decoding before the window maps.
+QIcon windowIconImages()
+{
+    QIcon icon;
+    const QByteArray pixels =
+        QResource(QStringLiteral(":/icons/orvane-icon.rgba")).uncompressedData();
+    qsizetype at = 0;
+    for (int size : {48, 32, 16, 128}) {
+        const qsizetype bytes = qsizetype(size) * size * 4;
+        if (at + bytes > pixels.size())
+            break;
+        const auto *data = reinterpret_cast<const uchar *>(pixels.constData() + at);
+        icon.addPixmap(
+            QPixmap::fromImage(QImage(data, size, size, size * 4, QImage::Format_RGBA8888)));
+        at += bytes;
+    }
+    return icon;
+}
+
 } // namespace
 
 MainFrm::MainFrm(QWidget *parent) : QWidget(parent)
 {
     createControls();
     Form_Load();
+    // Without an Arabic font every Arabic text is blank: say why until the first card.
+    if (Fonts::installed().arabicMissing)
+        lblDescription->setCaption(Fonts::missingArabicNotice());
 }
 
 MainFrm::~MainFrm() = default;
@@ -52,7 +77,7 @@ void MainFrm::createControls()
 {
     const Design::Window &design = Design::window();
     setWindowTitle(design.caption);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/orvane.ico")));
+    setWindowIcon(windowIconImages());
     setFont(design.font.toQFont());
     // Fixed single border: a caption bar with the system menu, no resizing, no maximising.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -139,7 +164,7 @@ Field *MainFrm::createField(const Design::Control &c)
 Label *MainFrm::createLabel(const Design::Control &c)
 {
     auto *label = new Label(this);
-    label->setFont(c.font.face.isEmpty() ? font() : c.font.toQFont());
+    label->setFont(c.font.face.isEmpty() ? font() : c.font.toQFont(Fonts::Texts::Own));
     setColours(*label, {QPalette::WindowText}, c.foreColor);
     label->setAlignment(c.alignment);
     label->setWordWrap(c.wordWrap);

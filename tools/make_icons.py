@@ -4,6 +4,7 @@
 
   packaging/icons/hicolor/<N>x<N>/apps/org.orvane.Orvane.png   N = 16 32 48 64 128 256
   mainwindow/resources/orvane.ico                                seven images, see ICO_IMAGES
+  mainwindow/resources/orvane-icon.rgba                          the window's icon, see below
 
 Rerun from anywhere after editing the SVG, then look at the PNGs and commit all of them:
 
@@ -30,6 +31,10 @@ REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 SVG = os.path.join(REPO, "packaging", "orvane.svg")
 HICOLOR = os.path.join(REPO, "packaging", "icons", "hicolor")
 ICO = os.path.join(REPO, "mainwindow", "resources", "orvane.ico")
+# The 32-bit images of the ICO as the window hands them to the desktop, in that order: raw RGBA
+# rows one image after the other, so the program takes them without decoding anything.
+WINDOW_ICON = os.path.join(REPO, "mainwindow", "resources", "orvane-icon.rgba")
+WINDOW_ICON_SIZES = [48, 32, 16, 128]
 
 
 def render(size, path):
@@ -226,6 +231,11 @@ def main():
     with open(ICO, "wb") as f:
         f.write(ico_bytes(images))
     print(f"wrote {ICO}: " + ", ".join(f"{s}px/{b}-bit" for s, b, _ in images))
+
+    with open(WINDOW_ICON, "wb") as f:
+        for size in WINDOW_ICON_SIZES:
+            f.write(b"".join(rendered[size]))
+    print(f"wrote {WINDOW_ICON}: " + ", ".join(f"{s}px" for s in WINDOW_ICON_SIZES))
 
 
 if __name__ == "__main__":

@@ -34,6 +34,7 @@ ORVANE_BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-noto-core fonts-dejavu-
 ORVANE_TEST_PACKAGES=(appstream desktop-file-utils dpkg-dev file
     xvfb xauth dbus at-spi2-core python3-pyatspi)
 
-# What the benchmarks need beyond the build: an X server for the idle measurement (bench/idle.sh)
-# and a pointer driver to rest the pointer over the whole program's button.
-ORVANE_BENCH_PACKAGES=(xvfb xdotool)
+# What the benchmarks need beyond the build: an X server for the idle measurement (bench/idle.sh),
+# a pointer driver to rest the pointer over the whole program's button; an X client library to
+# watch start-up (bench/startup.py) and valgrind to count its instructions.
+ORVANE_BENCH_PACKAGES=(xvfb xdotool python3-xlib valgrind)

@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "design.h"
-#include "fonts.h"
 #include "gbutton.h"
 #include "mainfrm.h"
 #include "testmain.h"
 #include "twips.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QRawFont>
+#include <QPainter>
 #include <QTest>
 
 #include <memory>
@@ -32,12 +29,10 @@ class TestLayout : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Fonts::installSubstitutions(); }
     void init() { m_frm = std::make_unique<MainFrm>(); }
     void cleanup() { m_frm.reset(); }
 
     void window();
-    void designedFacesHaveArabic();
     void fixedPlaces_data();
     void fixedPlaces();
     void selfSizingLabelsGrowLeftward();
@@ -46,6 +41,7 @@ private slots:
     void picturesStretchedAndStacked_data();
     void picturesStretchedAndStacked();
     void buttonFacesAndCard();
+    void pictureOfManyColoursStretched();
 
 private:
     std::unique_ptr<MainFrm> m_frm;
@@ -65,16 +61,6 @@ void TestLayout::window()
     QCOMPARE(f.txtSearch->geometry(), QRect(244, 144, 127, 23));
     QCOMPARE(f.cmdShowAll->geometry(), QRect(81, 144, 86, 25));
     QCOMPARE(f.cmdSearch->geometry(), QRect(167, 144, 74, 25));
-}
-
-void TestLayout::designedFacesHaveArabic()
-{
-    for (const char *face : {"MS Sans Serif", "Simplified Arabic"}) {
-        const QFont font(QString::fromLatin1(face), 12);
-        QVERIFY(QFontDatabase::families(QFontDatabase::Arabic).contains(QFontInfo(font).family()));
-        const QRawFont raw = QRawFont::fromFont(font, QFontDatabase::Arabic);
-        QVERIFY(raw.supportsCharacter(QChar(0x0628)) && raw.supportsCharacter(QChar(0x0640)));
-    }
 }
 
 void TestLayout::fixedPlaces_data()
@@ -212,6 +198,24 @@ void TestLayout::buttonFacesAndCard()
     // The card's eleven lines fit its label in the window font.
     f.cmdShowAll_Click();
     QVERIFY(11 * f.lblDescription->fontMetrics().lineSpacing() <= f.lblDescription->height());
+}
+
+void TestLayout::pictureOfManyColoursStretched()
+{
+    // A 3 x 2 picture over 150 x 4 pixels: every source pixel becomes a 50 x 2 block.
+    const QRgb colours[2][3] = {{0xFF0000FF, 0xFF00FF00, 0xFFFF0000},
+                                {0xFF000000, 0xFFFFFFFF, 0xFF808080}};
+    const QImage picture(reinterpret_cast<const uchar *>(colours), 3, 2, 12, QImage::Format_RGB32);
+    Image image;
+    image.setPicture(QPixmap::fromImage(picture));
+    image.setDesignedGeometry(QRectF(0, 0, 2250, 60));
+    QImage shown(150, 4, QImage::Format_RGB32);
+    QPainter painter(&shown);
+    image.paint(painter, nullptr);
+    painter.end();
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 150; ++x)
+            QCOMPARE(shown.pixel(x, y), colours[y / 2][x / 50]);
 }
 
 ORVANE_TEST(TestLayout)
