@@ -16,7 +16,6 @@
 // listed left to right (exit, show all, search).
 inline QList<GButton *> addMainButtons(QWidget *container)
 {
-    Fonts::installSubstitutions();
     QList<GButton *> buttons;
     for (const Design::Control &c : Design::controls()) {
         if (c.kind != Design::Kind::Button)
