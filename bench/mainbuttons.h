@@ -2,7 +2,6 @@
 #pragma once
 
 #include "design.h"
-#include "fonts.h"
 #include "gbutton.h"
 #include "twips.h"
 
