@@ -61,9 +61,12 @@ class TestCatalogue : public QObject
     Q_OBJECT
 
 private slots:
-    // Runs first: the catalogue is program-wide, so this is its state before any load.
-    void emptyBeforeLoading() { verifyAllEmpty(); }
-    void loadedOnce() { MElementsInformations::LoadElements(); }
+    // The catalogue is program-wide: before the load is its state at program start.
+    void initTestCase()
+    {
+        verifyAllEmpty();
+        MElementsInformations::LoadElements();
+    }
 
     void rangeCheck();
     void columnCensus();
@@ -108,12 +111,6 @@ void TestCatalogue::columnCensus()
                             {"عنصر شبه معدني", 1}, {"معدني", 63}, {"شبه معدني", 7},
                             {"محضر مخبرياً", 1}, {"محضر مخبريا", 20}, {"-", 6}}));
     QVERIFY(Elements(61).Kind.endsWith(QChar(0x064B))); // the tanween
-
-    // No double of the catalogue has a whole-number value.
-    for (int n = 1; n <= ElementCount; ++n)
-        for (const VariantValue *v : {&Elements(n).MolarMass, &Elements(n).Density,
-                                      &Elements(n).Electronegativity})
-            QVERIFY(v->type() != Type::Double || v->real() != qint64(v->real()));
 }
 
 void TestCatalogue::namesAndSymbolsAreUnique()
@@ -159,19 +156,11 @@ void TestCatalogue::discoveryDates()
 
 void TestCatalogue::oddCells()
 {
-    const ElementInfo &h = Elements(1);
-    QCOMPARE(h.Name, QStringLiteral("هيدروجين"));
-    QCOMPARE(h.MolarMass, dbl(1.0079));
-    QCOMPARE(h.Density, dbl(0.071));
-    QCOMPARE(h.Electronegativity, dbl(2.2));
-    QCOMPARE(h.Discoverer, QStringLiteral("هنري كافندش (إنجلترا)"));
-    QCOMPARE(h.DiscoveryDate, txt("1766م"));
-
+    // Slots 1, 11, 111 and 114 are read whole through their cards in tst_card.
     QCOMPARE(Elements(117).Name, QStringLiteral("هاسيوم"));
     QCOMPARE(Elements(117).AtomicNumber, i16(108));
     QCOMPARE(Elements(11).MolarMass, i16(23));
     QCOMPARE(Elements(2).Electronegativity, txt("-"));
-    QCOMPARE(Elements(111).MolarMass, txt("-"));
     QCOMPARE(Elements(97).Density, txt("="));
     QCOMPARE(Elements(103).Electronegativity, txt("="));
     // Spacing inside the discoverers is kept as stored.
@@ -195,7 +184,6 @@ void TestCatalogue::clearingEmptiesEverySlot()
 {
     MElementsInformations::ClearElements();
     verifyAllEmpty();
-    QCOMPARE(Elements(117).Name, QString()); // the slots stay
 }
 
 QTEST_APPLESS_MAIN(TestCatalogue)

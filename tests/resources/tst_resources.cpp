@@ -1,35 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's pictures and icon as the program will read them: through Qt's own GIF and ICO
-// readers, plus the few header fields those readers do not report.
-#include <QFile>
+// The window's pictures and icon as the program reads them, through Qt's own GIF and ICO readers.
 #include <QImage>
 #include <QImageReader>
 #include <QTest>
-#include <QtEndian>
 
 namespace {
 
 QString resourcePath(const char *name)
 {
     return QStringLiteral(ORVANE_RESOURCES_DIR "/") + QLatin1String(name);
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-quint16 le16(const QByteArray &data, qsizetype at)
-{
-    return qFromLittleEndian<quint16>(data.constData() + at);
-}
-
-quint32 le32(const QByteArray &data, qsizetype at)
-{
-    return qFromLittleEndian<quint32>(data.constData() + at);
 }
 
 // Picture rows are written down as runs, the way they are designed.
@@ -100,27 +79,16 @@ private slots:
 void TestResources::picture_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<int>("paletteSize");
     QTest::addColumn<QList<QRgb>>("rows");
-    QTest::newRow("bar") << resourcePath("bar.gif") << 32 << barRows();
-    QTest::newRow("panel") << resourcePath("panel.gif") << 256 << panelRows();
+    QTest::newRow("bar") << resourcePath("bar.gif") << barRows();
+    QTest::newRow("panel") << resourcePath("panel.gif") << panelRows();
 }
 
 void TestResources::picture()
 {
     QFETCH(QString, path);
-    QFETCH(int, paletteSize);
     QFETCH(QList<QRgb>, rows);
     const int width = 41;
-
-    const QByteArray data = readAll(path);
-    QVERIFY2(data.size() > 13, qPrintable(path));
-    QCOMPARE(data.left(6), QByteArray("GIF89a"));
-    QCOMPARE(int(le16(data, 6)), width);
-    QCOMPARE(int(le16(data, 8)), int(rows.size()));
-    const auto screenFlags = quint8(data.at(10));
-    QVERIFY2(screenFlags & 0x80, "no global colour table");
-    QCOMPARE(2 << (screenFlags & 0x07), paletteSize);
 
     QImageReader reader(path);
     QCOMPARE(reader.format(), QByteArray("gif"));
@@ -153,19 +121,8 @@ void TestResources::icon()
     QFETCH(int, size);
     QFETCH(int, bits);
 
-    // Qt reports neither the depth stored in the directory nor in the image's own header.
-    const QByteArray data = readAll(resourcePath("orvane.ico"));
-    QVERIFY(data.size() >= 6 + 7 * 16);
-    QCOMPARE(le16(data, 2), quint16(1)); // an icon, not a cursor
-    QCOMPARE(le16(data, 4), quint16(7));
-    const qsizetype at = 6 + 16 * index;
-    QCOMPARE(int(quint8(data.at(at))), size);
-    QCOMPARE(int(le16(data, at + 6)), bits);
-    const quint32 offset = le32(data, at + 12);
-    QVERIFY(offset + 40 <= quint32(data.size()));
-    QCOMPARE(int(le16(data, offset + 14)), bits);
-
     QImageReader reader(resourcePath("orvane.ico"));
+    QCOMPARE(reader.imageCount(), 7);
     QVERIFY(reader.jumpToImage(index));
     QCOMPARE(reader.imageFormat(), bits == 32 ? QImage::Format_ARGB32 : QImage::Format_Indexed8);
     const QImage image = reader.read();

@@ -6,9 +6,7 @@
 #include <QMetaMethod>
 #include <QTest>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -26,40 +24,13 @@ QByteArrayList testFunctions(const QMetaObject *meta)
 {
     QByteArrayList names;
     for (int i = 0; i < meta->methodCount(); ++i) {
-        const QMetaMethod method = meta->method(i);
-        const QByteArray name = method.name();
-        if (method.methodType() == QMetaMethod::Slot && method.access() == QMetaMethod::Private &&
-            method.parameterCount() == 0 && !name.endsWith("_data") && name != "initTestCase" &&
-            name != "cleanupTestCase" && name != "init" && name != "cleanup")
-            names.append(name);
+        const QMetaMethod m = meta->method(i);
+        if (m.methodType() == QMetaMethod::Slot && m.access() == QMetaMethod::Private &&
+            m.parameterCount() == 0 && !m.name().endsWith("_data") &&
+            !QByteArrayList{"initTestCase", "cleanupTestCase", "init", "cleanup"}.contains(m.name()))
+            names.append(m.name());
     }
     return names;
-}
-
-// Whether argv[i] names a test function ("name" or "name:tag") rather than an option or its value.
-std::vector<bool> selectors(int argc, char *argv[])
-{
-    static const char *const takeValue[] = {"-o", "-eventdelay", "-keydelay", "-mousedelay",
-                                            "-maxwarnings", "-perfcounter", "-minimumvalue",
-                                            "-minimumtotal", "-iterations", "-median"};
-    std::vector<bool> result(argc, false);
-    for (int i = 1; i < argc; ++i) {
-        if (argv[i][0] != '-') {
-            result[i] = true;
-            continue;
-        }
-        for (const char *option : takeValue)
-            if (std::strcmp(argv[i], option) == 0)
-                ++i;
-    }
-    return result;
-}
-
-QByteArray functionOf(const char *selector)
-{
-    const QByteArray text(selector);
-    const qsizetype colon = text.indexOf(':');
-    return colon < 0 ? text : text.left(colon);
 }
 
 } // namespace
@@ -79,42 +50,50 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
 
+    QByteArrayList all;
     std::vector<QByteArrayList> functions;
-    for (TestMain::Factory factory : TestMain::factories())
+    for (TestMain::Factory factory : TestMain::factories()) {
         functions.push_back(TestMain::testFunctions(std::unique_ptr<QObject>(factory())->metaObject()));
+        all += functions.back();
+    }
 
-    const std::vector<bool> selector = TestMain::selectors(argc, argv);
-    bool anySelected = false;
+    // The function each argument names ("name" or "name:tag"), empty for options and their values.
+    static const QByteArrayList takeValue = {"-o", "-eventdelay", "-keydelay", "-mousedelay",
+                                             "-maxwarnings", "-perfcounter", "-minimumvalue",
+                                             "-minimumtotal", "-iterations", "-median"};
+    QByteArrayList named(argc);
+    bool anyNamed = false;
     for (int i = 1; i < argc; ++i) {
-        if (!selector[i] && std::strcmp(argv[i], "-functions") == 0) {
-            // Qt Test ends the process after listing the first class.
-            for (const QByteArrayList &names : functions)
-                for (const QByteArray &name : names)
-                    std::printf("%s()\n", name.constData());
+        const QByteArray arg = argv[i];
+        if (arg == "-functions") {
+            // Qt Test would end the process after the first class.
+            for (const QByteArray &name : all)
+                std::printf("%s()\n", name.constData());
             return 0;
         }
-        if (!selector[i])
+        if (takeValue.contains(arg))
+            ++i;
+        if (arg.startsWith('-'))
             continue;
-        anySelected = true;
-        const QByteArray name = TestMain::functionOf(argv[i]);
-        if (std::none_of(functions.begin(), functions.end(),
-                         [&](const QByteArrayList &names) { return names.contains(name); })) {
+        named[i] = arg.left(arg.contains(':') ? arg.indexOf(':') : arg.size());
+        if (!all.contains(named[i])) {
             std::fprintf(stderr, "Unknown test function: '%s'\n", argv[i]);
             return 1;
         }
+        anyNamed = true;
     }
 
     int failures = 0;
     for (size_t c = 0; c < functions.size(); ++c) {
         std::vector<char *> args;
-        bool selected = false;
+        bool selected = !anyNamed;
         for (int i = 0; i < argc; ++i) {
-            const bool ours = selector[i] && functions[c].contains(TestMain::functionOf(argv[i]));
-            if (!selector[i] || ours)
+            const bool ours = functions[c].contains(named[i]);
+            if (named[i].isEmpty() || ours)
                 args.push_back(argv[i]);
             selected = selected || ours;
         }
-        if (anySelected && !selected)
+        if (!selected)
             continue;
         const std::unique_ptr<QObject> test(TestMain::factories()[c]());
         failures += QTest::qExec(test.get(), int(args.size()), args.data());
