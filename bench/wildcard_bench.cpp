@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Times the search's match tests over the whole catalogue: short and pathological search texts,
-// then long ones of 10 K, 100 K and 1 M characters, Arabic (no symbol inside, so every record
-// walks the whole text) and Latin. Run: build/bench/bench_wildcard
+// then long ones of 10 K, 100 K and 1 M characters: Arabic (no symbol inside), a repeated
+// Latin sentence (every letter, few pairs of letters) and random letters (every pair).
+// Run: build/bench/bench_wildcard
 #include "melementsinformations.h"
 #include "search.h"
 
@@ -19,6 +20,19 @@ int countMatches(const QString &searchText)
     for (int n = 1; n <= MElementsInformations::ElementCount; ++n)
         matches += matcher.matches(MElementsInformations::Elements(n), searchText);
     return matches;
+}
+
+// Random lowercase letters and spaces from a fixed seed: every pair of letters soon occurs.
+QString randomLetters(qsizetype length)
+{
+    QString text(length, Qt::Uninitialized);
+    quint32 state = 12345;
+    for (QChar &c : text) {
+        state = state * 1664525 + 1013904223;
+        const int pick = int((state >> 16) % 27);
+        c = pick == 26 ? QChar(u' ') : QChar(char16_t(u'a' + pick));
+    }
+    return text;
 }
 
 QString repeated(const QString &unit, qsizetype length)
@@ -47,6 +61,7 @@ int main()
     for (qsizetype length : {10000, 100000, 1000000}) {
         texts.append(repeated(QStringLiteral("الكتلة الحجمية للعنصر "), length));
         texts.append(repeated(QStringLiteral("the quick brown fox jumps over a lazy dog "), length));
+        texts.append(randomLetters(length));
     }
     for (const QString &text : texts) {
         const int rounds = text.size() >= 1000000 ? 5 : 20;

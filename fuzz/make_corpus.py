@@ -39,6 +39,9 @@ SEEDS = {
     "long-text": ("*Hs*", "الكتلة الحجمية " * 700),
     "long-pattern": ("*" + "الكتلة " * 400 + "*", "الكتلة"),
     "long-prose": ("*[x-z]y*", "the quick brown fox jumps over a lazy dog " * 200),
+    "long-text-pair-absent": ("*AB*", "ba " * 2000),
+    "long-text-late-match": ("*ab", "x" * 6000 + "ab"),
+    "long-text-late-pair": ("x*b?", "a" * 6000 + "xxbB"),
 }
 
 # Seeds with unpaired surrogates, as lists of UTF-16 units.

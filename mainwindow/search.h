@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 namespace Search {
@@ -24,11 +25,12 @@ public:
 private:
     struct Prepared
     {
-        explicit Prepared(const QString &searchText);
+        Prepared(const QString &searchText, const QString &trimmedText);
         QString searchText;
         Wildcard::Text trimmed;
-        Wildcard::Pattern inSymbol;
-        Wildcard::Pattern inName;
+        // The same pattern when the text has no spaces at its ends, as is usual.
+        std::shared_ptr<const Wildcard::Pattern> inSymbol;
+        std::shared_ptr<const Wildcard::Pattern> inName;
     };
     std::optional<Prepared> m_prepared;
 };

@@ -45,17 +45,6 @@ bool searchable(char32_t c)
     return c < 0x10000 && !QChar::isSurrogate(c);
 }
 
-// The next place of a unit from a position on, or -1. Letters recur every few characters in
-// prose, so the next few units are looked at before the library's vectorised search is called.
-qsizetype find(QStringView text, char16_t unit, qsizetype from)
-{
-    const qsizetype near = std::min(text.size(), from + 32);
-    for (qsizetype i = from; i < near; ++i)
-        if (text[i] == unit)
-            return i;
-    return near < text.size() ? text.indexOf(QChar(unit), near) : -1;
-}
-
 } // namespace
 
 Text::Text(QStringView text)
@@ -208,7 +197,7 @@ Result Pattern::match(const Text &text) const
             if (!text.mayHold(char16_t(next)) ||
                 (after < AnyRun && searchable(after) && !text.mayHold(char16_t(next), char16_t(after))))
                 return Result::NoMatch;
-            starText = find(chars, char16_t(next), starText);
+            starText = chars.indexOf(QChar(char16_t(next)), starText);
             if (starText < 0)
                 return Result::NoMatch;
             p = starToken + 2;
