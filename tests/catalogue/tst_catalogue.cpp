@@ -184,6 +184,7 @@ void TestCatalogue::clearingEmptiesEverySlot()
 {
     MElementsInformations::ClearElements();
     verifyAllEmpty();
+    MElementsInformations::LoadElements(); // for any function named after this one
 }
 
 QTEST_APPLESS_MAIN(TestCatalogue)
