@@ -21,12 +21,12 @@ const BmpFoldings &bmpFoldings()
     return table;
 }
 
-} // namespace
-
 char32_t foldCase(char32_t c)
 {
     return c < 0x10000 ? bmpFoldings()[c] : QChar::toCaseFolded(c);
 }
+
+} // namespace
 
 bool equalsIgnoringCase(QStringView a, QStringView b)
 {

@@ -26,9 +26,6 @@ inline char32_t codePointAt(QStringView text, qsizetype i, qsizetype *units)
 // QStringView::compare(), unpaired surrogates keep their identity.
 bool equalsIgnoringCase(QStringView a, QStringView b);
 
-// The simple case folding of a character; a surrogate stays itself.
-char32_t foldCase(char32_t c);
-
 // Every character replaced by its simple case folding, unpaired surrogates kept as they are.
 QString foldCase(QStringView text);
 
