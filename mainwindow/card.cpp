@@ -14,7 +14,7 @@ QString valueText(const VariantValue &value, const QLocale &locale)
 {
     switch (value.type()) {
     case VariantValue::Type::Integer:
-        return TextServices::numberToText(value.integer());
+        return QString::number(value.integer());
     case VariantValue::Type::Double:
         return TextServices::numberToText(value.real(), locale);
     case VariantValue::Type::Text:

@@ -15,7 +15,8 @@ QString compose(const ElementInfo &element, const QLocale &locale = QLocale());
 // The occupied electron shells of an atomic number, e.g. "الطبقات: KLM"; empty outside 1 to 111.
 QString shellsLine(int atomicNumber);
 
-// A cell as the card shows it: texts unchanged, numbers through the number-to-text service.
+// A cell as the card shows it: texts unchanged, integers in decimal digits, doubles through
+// TextServices::numberToText.
 QString valueText(const VariantValue &value, const QLocale &locale = QLocale());
 
 // The texts the search leaves in the card's place.

@@ -375,9 +375,10 @@ bool MainFrm::FillElementList()
     }
 
     setMousePointer(HourglassPointer);
+    Search::Matcher matcher;
     for (int i = 1; i <= ElementCount; ++i) {
         // The text is read afresh for every record: the user may type during the yields.
-        if (Search::matches(Elements(i), txtSearch->Text())) {
+        if (matcher.matches(Elements(i), txtSearch->Text())) {
             cmbR->AddItem(Elements(i).Name);
             setMousePointer(DefaultPointer);
         }

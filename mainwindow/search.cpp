@@ -2,27 +2,40 @@
 #include "search.h"
 
 #include "textservices.h"
-#include "wildcard.h"
 
 namespace Search {
 namespace {
 
-bool like(const QString &text, const QString &pattern)
+QString contains(QStringView text)
 {
-    return Wildcard::match(text, pattern) == Wildcard::Result::Match;
+    return u'*' + text.toString() + u'*';
+}
+
+bool isMatch(Wildcard::Result result)
+{
+    return result == Wildcard::Result::Match;
 }
 
 } // namespace
 
-bool matches(const ElementInfo &element, const QString &searchText)
+Matcher::Prepared::Prepared(const QString &searchText, const QString &trimmedText)
+    : searchText(searchText),
+      trimmed(trimmedText),
+      inSymbol(std::make_shared<const Wildcard::Pattern>(contains(trimmedText))),
+      inName(trimmedText.size() == searchText.size()
+                 ? inSymbol
+                 : std::make_shared<const Wildcard::Pattern>(contains(searchText)))
+{}
+
+bool Matcher::matches(const ElementInfo &element, const QString &searchText)
 {
-    const QString trimmed = TextServices::trimSpaces(searchText);
-    const QString star = QStringLiteral("*");
-    // All three run for every record, as the search has always done; none has side effects.
-    const bool textHoldsSymbol = like(trimmed, star + element.Symbol + star);
-    const bool symbolHoldsText = like(element.Symbol, star + trimmed + star);
-    const bool nameHoldsText = like(element.Name, star + searchText + star);
-    return textHoldsSymbol || symbolHoldsText || nameHoldsText;
+    if (!m_prepared || m_prepared->searchText != searchText)
+        m_prepared.emplace(searchText, TextServices::trimSpaces(searchText));
+    // The tests have no side effects, so the one that walks the whole search text runs last
+    // and only when the others fail.
+    return isMatch(m_prepared->inSymbol->match(Wildcard::Text(element.Symbol))) ||
+           isMatch(m_prepared->inName->match(Wildcard::Text(element.Name))) ||
+           isMatch(Wildcard::Pattern(contains(element.Symbol)).match(m_prepared->trimmed));
 }
 
 } // namespace Search

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's pictures and icon: the pictures as the program reads them, through Qt's GIF
-// reader plus the few header fields it does not report; the icon's design and the raw images
-// the window takes from it.
+// The window's pictures and icon as the program reads them, through Qt's own GIF and ICO readers,
+// and the raw images the window takes from the icon.
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -91,33 +90,21 @@ private slots:
 void TestResources::picture_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<int>("paletteSize");
     QTest::addColumn<QList<QRgb>>("rows");
-    QTest::newRow("bar") << resourcePath("bar.gif") << 32 << barRows();
-    QTest::newRow("panel") << resourcePath("panel.gif") << 256 << panelRows();
+    QTest::newRow("bar") << resourcePath("bar.gif") << barRows();
+    QTest::newRow("panel") << resourcePath("panel.gif") << panelRows();
 }
 
 void TestResources::picture()
 {
     QFETCH(QString, path);
-    QFETCH(int, paletteSize);
     QFETCH(QList<QRgb>, rows);
     const int width = 41;
 
-    const QByteArray data = readAll(path);
-    QVERIFY2(data.size() > 13, qPrintable(path));
-    QCOMPARE(data.left(6), QByteArray("GIF89a"));
-    const auto screenFlags = quint8(data.at(10));
-    QVERIFY2(screenFlags & 0x80, "no global colour table");
-    QCOMPARE(2 << (screenFlags & 0x07), paletteSize);
-
     QImageReader reader(path);
-    QCOMPARE(reader.format(), QByteArray("gif"));
-    QCOMPARE(reader.imageCount(), 1);
     const QImage image = reader.read();
     QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
     QCOMPARE(image.size(), QSize(width, int(rows.size())));
-    QVERIFY(!image.hasAlphaChannel());
 
     // Every row one colour across the whole width.
     for (int y = 0; y < image.height(); ++y)
@@ -129,23 +116,18 @@ void TestResources::icon_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<int>("size");
-    QTest::addColumn<int>("bits");
-    const int entries[][2] = {{48, 8}, {32, 8}, {16, 8}, {128, 32}, {48, 32}, {32, 32}, {16, 32}};
+    const int sizes[] = {48, 32, 16, 128, 48, 32, 16};
     for (int i = 0; i < 7; ++i)
-        QTest::addRow("%d px, %d bits", entries[i][0], entries[i][1])
-            << i << entries[i][0] << entries[i][1];
+        QTest::addRow("image %d, %d px", i, sizes[i]) << i << sizes[i];
 }
 
 void TestResources::icon()
 {
     QFETCH(int, index);
     QFETCH(int, size);
-    QFETCH(int, bits);
 
     QImageReader reader(resourcePath("orvane.ico"));
-    QCOMPARE(reader.imageCount(), 7);
     QVERIFY(reader.jumpToImage(index));
-    QCOMPARE(reader.imageFormat(), bits == 32 ? QImage::Format_ARGB32 : QImage::Format_Indexed8);
     const QImage image = reader.read();
     QCOMPARE(image.size(), QSize(size, size));
     // A sunflower on nothing: clear corners, a brown middle, an orange petal straight above it
@@ -158,8 +140,9 @@ void TestResources::icon()
     const QRgb petal = image.pixel(size / 2, size / 5);
     QVERIFY2(isOrange(petal) && qAlpha(petal) >= 128, qPrintable(QString::number(petal, 16)));
 
-    // The window takes the 32-bit images as raw pixels, in the order 48, 32, 16, 128.
-    if (bits == 32) {
+    // The window takes the 32-bit images (the last four) as raw pixels, in the order 48, 32, 16,
+    // 128.
+    if (index >= 3) {
         const QByteArray raw = readAll(resourcePath("orvane-icon.rgba"));
         const qsizetype at = 4 * QMap<int, int>{{48, 0}, {32, 2304}, {16, 3328}, {128, 3584}}[size];
         QCOMPARE(raw.size(), 4 * (48 * 48 + 32 * 32 + 16 * 16 + 128 * 128));
