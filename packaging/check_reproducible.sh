@@ -23,7 +23,9 @@ build_deb() {
         cmake -S "$dir" -B "$dir/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
             -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_BENCH=OFF >"$dir.log" 2>&1
         cmake --build "$dir/build" --parallel "$(nproc)" >>"$dir.log" 2>&1
-        cd "$dir/build" && cpack -G DEB >>"$dir.log" 2>&1
+        # CPack gives the .deb's ar members the modes of its scratch files, so it runs under
+        # Debian's usual umask whatever the build's.
+        cd "$dir/build" && umask 022 && cpack -G DEB >>"$dir.log" 2>&1
     ) || { echo "the build in $dir failed:" >&2; tail -n 30 "$dir.log" >&2; exit 1; }
     echo "$dir"/build/orvane_*.deb
 }
@@ -39,7 +41,9 @@ if cmp -s "$first" "$second"; then
     exit 0
 fi
 echo "NOT reproducible: the two packages differ" >&2
+cmp "$first" "$second" >&2 || true
 for deb in "$first" "$second"; do
+    ar tv "$deb" >&2
     mkdir -p "$deb.x/DEBIAN"
     dpkg-deb -x "$deb" "$deb.x"
     dpkg-deb -e "$deb" "$deb.x/DEBIAN"
