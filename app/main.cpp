@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "commandline.h"
 #include "fonts.h"
 #include "mainfrm.h"
 
@@ -6,7 +7,11 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> status = CommandLine::answer(argc, argv))
+        return *status;
+    CommandLine::beginPlatformStart();
     QApplication app(argc, argv);
+    CommandLine::endPlatformStart();
     QApplication::setApplicationName(QStringLiteral("Orvane"));
     // Lets desktops match the window to its launcher entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));

@@ -19,19 +19,23 @@ ensure_packages() {
         }
         sudo=(sudo)
     fi
-    echo "Installing: ${missing[*]}"
+    echo "Installing ${#missing[@]} Debian packages: ${missing[*]}"
+    echo "Updating the package lists..."
     export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -qq &&
-        "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    "${sudo[@]}" apt-get update -qq || return 1
+    # One line per package fetched and per package set up; apt's errors go to stderr unfiltered.
+    "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" |
+        { grep --line-buffered -E '^(Get:|Setting up )' || true; }
 }
 
 # What building and starting the program needs.
 ORVANE_BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-noto-core fonts-dejavu-core)
 
-# What the packaging tests need on top: the desktop-entry and AppStream validators, and what
-# CPack uses to build the .deb and work out its library dependencies; an X server, a session
-# bus and the accessibility bus with its Python client for the screen-reader test.
-ORVANE_TEST_PACKAGES=(appstream desktop-file-utils dpkg-dev file
+# What the packaging tests need on top: the desktop-entry and AppStream validators, what CPack
+# uses to build the .deb and work out its library dependencies, and lintian to judge the .deb;
+# an X server, a session bus and the accessibility bus with its Python client for the
+# screen-reader test.
+ORVANE_TEST_PACKAGES=(appstream desktop-file-utils dpkg-dev file lintian
     xvfb xauth dbus at-spi2-core python3-pyatspi)
 
 # What the benchmarks need beyond the build: an X server for the idle measurement (bench/idle.sh),

@@ -2,12 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: check_deb.sh BUILD-DIR
 # Builds the Debian package from BUILD-DIR with CPack into a scratch folder and checks what a
-# user would install: the files, that the launcher entry points at them, and the dependencies.
+# user would install: the files, that the launcher entry points at them, the dependencies, a
+# stripped binary without RUNPATH, and lintian's verdict (no error, no warning).
 set -euo pipefail
 build=$(cd "$1" && pwd)
 app_id=org.orvane.Orvane
 
-for tool in cpack:cmake dpkg-deb:dpkg dpkg-shlibdeps:dpkg-dev file:file; do
+for tool in cpack:cmake dpkg-deb:dpkg dpkg-shlibdeps:dpkg-dev file:file readelf:binutils lintian:lintian; do
     if ! command -v "${tool%%:*}" >/dev/null 2>&1; then
         echo "${tool%%:*} not found: install the Debian package ${tool#*:}" >&2
         exit 77
@@ -37,6 +38,9 @@ for size in 16 32 48 64 128 256; do
     has "-rw-r--r-- ./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
 done
 has "-rw-r--r-- ./usr/share/icons/hicolor/scalable/apps/$app_id.svg"
+has "-rw-r--r-- ./usr/share/doc/orvane/copyright"
+has "-rw-r--r-- ./usr/share/doc/orvane/changelog.gz"
+has "-rw-r--r-- ./usr/share/man/man1/orvane.1.gz"
 
 # The launcher entry and the metadata must name what the package installs.
 root=$work/root
@@ -50,12 +54,29 @@ grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
 grep -qF "<id>$app_id</id>" "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
     fail "the metainfo id is not $app_id"
 
-# Control fields; Depends is compared by package name, whatever the version constraints.
+# Debug symbols and a library search path are the build's business, not the user's.
+binary=$root/usr/bin/orvane
+file -b "$binary" | grep -q ', stripped' || fail "usr/bin/orvane is not stripped: $(file -b "$binary")"
+if readelf -d "$binary" | grep -qE 'RPATH|RUNPATH'; then
+    fail "usr/bin/orvane has a library search path: $(readelf -d "$binary" | grep -E 'RPATH|RUNPATH')"
+fi
+
+# Control fields; packages are compared by name, whatever the version constraints.
 [ "$(dpkg-deb -f "$deb" Package)" = orvane ] || fail "the package is not named orvane"
-depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/(.*)//; s/[[:space:]]//g')
-for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-noto-core fonts-dejavu-core; do
-    grep -qxF "$package" <<<"$depends" || fail "Depends lacks $package: $(dpkg-deb -f "$deb" Depends)"
+names() { dpkg-deb -f "$deb" "$1" | tr ',' '\n' | sed 's/(.*)//; s/[[:space:]]//g'; }
+for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-dejavu-core; do
+    names Depends | grep -qxF "$package" || fail "Depends lacks $package: $(dpkg-deb -f "$deb" Depends)"
 done
+# DejaVu covers Arabic; the large Noto set is only recommended.
+names Recommends | grep -qxF fonts-noto-core || fail "Recommends lacks fonts-noto-core"
+names Depends | grep -qxF fonts-noto-core && fail "fonts-noto-core is a hard dependency"
+
+# Pedantic and informational notes are shown, not counted.
+if ! lintian --fail-on error,warning --pedantic --display-info "$deb" >"$work/lintian.log" 2>&1; then
+    cat "$work/lintian.log" >&2
+    fail "lintian reports errors or warnings"
+fi
 
 [ "$failures" -eq 0 ] || exit 1
-echo "$(basename "$deb"): files, launcher entry and Depends as expected"
+grep -E '^[EWIPX]: ' "$work/lintian.log" || true
+echo "$(basename "$deb"): files, launcher entry, dependencies, binary and lintian as expected"

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Usage: check_command_line.sh ORVANE
+# Starts the program with each kind of argument, without a display or with one that does not
+# answer, and checks the exit status and the output. No case opens a window.
+set -uo pipefail
+orvane=$1
+failures=0
+
+# expect TAG STATUS STDOUT STDERR [VAR=VALUE...] -- [ARG...]
+# STDOUT and STDERR are glob patterns for the whole output; a message is a single line.
+expect() {
+    local tag=$1 status=$2 want_out=$3 want_err=$4 vars=()
+    shift 4
+    while [ "$1" != -- ]; do vars+=("$1"); shift; done
+    shift
+    local out err rc
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${vars[@]}" "$orvane" "$@" \
+          2>"$scratch/err")
+    rc=$?
+    err=$(cat "$scratch/err")
+    # shellcheck disable=SC2053 # the expectations are patterns
+    if [ "$rc" -ne "$status" ] || [[ $out != $want_out ]] || [[ $err != $want_err ]] ||
+       { [ -n "$err" ] && [ "$(wc -l <"$scratch/err")" -ne 1 ]; }; then
+        echo "FAIL $tag: status $rc (want $status)" >&2
+        echo "  stdout: $out" >&2
+        echo "  stderr: $err" >&2
+        failures=$((failures + 1))
+    fi
+}
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+usage='Usage: *orvane \[options\]*أورفان*-h, --help*-v, --version*'
+expect help-long     0 "$usage" '' -- --help
+expect help-short    0 "$usage" '' -- -h
+expect version-long  0 'orvane 2.0.0' '' -- --version
+expect version-short 0 'orvane 2.0.0' '' -- -v
+expect qt-option-kept 0 'orvane 2.0.0' '' -- -style fusion --version
+expect unknown-long  2 '' "orvane: *'frobnicate'*'orvane --help'*" -- --frobnicate
+expect unknown-short 2 '' "orvane: *'x'*'orvane --help'*" -- -x
+expect file-argument 2 '' "orvane: *'elements.txt'*'orvane --help'*" -- elements.txt
+expect option-and-file 2 '' "orvane: *'elements.txt'*'orvane --help'*" -- -reverse elements.txt
+expect no-display    1 '' 'orvane: cannot connect to a display (DISPLAY is not set)' --
+expect silent-display 1 '' 'orvane: cannot connect to a display (DISPLAY is ":1999")' DISPLAY=:1999 --
+expect silent-wayland 1 '' 'orvane: cannot connect to a display (WAYLAND_DISPLAY is "orvane-none")' \
+    WAYLAND_DISPLAY=orvane-none --
+expect qt-platform-kept 1 '' 'orvane: cannot start the display platform "nosuch"' -- -platform nosuch
+
+[ "$failures" -eq 0 ] || exit 1
+echo "command line: every case as expected"

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Usage: tools/screenshot.sh [BUILD-DIR] [OUTPUT.png]
+# Takes the README's picture again after a change of look: starts the program built in
+# BUILD-DIR (build/ by default, as ./run makes it) in an X server of its own, clicks show all,
+# lets the card be written out and saves the window, without the pointer, into OUTPUT.png
+# (packaging/screenshot.png by default). Look at the picture before committing it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. tools/packages.sh
+build=${1:-build}
+out=${2:-packaging/screenshot.png}
+# A display of its own: ORVANE_SCREENSHOT_DISPLAY picks another if :87 is taken.
+display=${ORVANE_SCREENSHOT_DISPLAY:-:87}
+
+[ -x "$build/app/orvane" ] || { echo "no program at $build/app/orvane: build it first (./run)" >&2; exit 1; }
+ensure_packages xvfb xdotool x11-apps imagemagick
+
+pids=()
+trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done' EXIT
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$build/app/orvane" 2>/dev/null &
+pids+=($!)
+window=$(xdotool search --sync --onlyvisible --classname orvane | head -n 1)
+sleep 1
+# The centre of cmdShowAll, whose designed place is 1215, 2160 twips with a size of 1290 x 375.
+xdotool mousemove --window "$window" 124 156 click 1 mousemove 0 0
+# The card is written five characters a millisecond; a second is ample.
+sleep 1
+xwd -silent -id "$window" | convert xwd:- -strip "$out"
+echo "saved $out"
