@@ -2,11 +2,10 @@
 // The 117 records of the catalogue. A number written without a decimal point is a 16-bit
 // integer, one with a decimal point a double; "-" marks a value that is not given.
 //
-// A few cells differ from the first edition's table, where that table was plainly wrong:
-// the symbols of arsenic (33, "As"), thallium (81, "Tl") and berkelium (97, "Bk"); the molar
-// mass of radon (86, 222, not radium's 226.025); the density of promethium (61, 7.26, not 6475);
-// the dates of element 105 (1970, as slot 113 has it) and of astatine (85, 1940); and two
-// misspelt countries in slots 60 and 101.
+// Some cells hold corrected values, so that the search and the cards stay right: every symbol
+// is unique (arsenic 33 "As", thallium 81 "Tl", berkelium 97 "Bk"); radon (86) has its own molar
+// mass, 222; promethium's density (61) is 7.26; element 105 is dated 1970, as slot 113 dates the
+// same element, and astatine (85) 1940; slots 60 and 101 spell their countries right.
 
 #include "elementtable.h"
 
