@@ -13,7 +13,8 @@ class QPainter;
 // are twips; labels and pictures are placed mirrored once the window lays out right to left,
 // the child-window controls (combo box, text box, buttons) keep their designed places.
 
-// Places a windowless control (label or picture) from its designed twips rectangle.
+// Places a label or a picture from its designed twips rectangle. Layout direction mirrors
+// neither, so the place is mirrored here.
 class TwipsPlacement
 {
 public:
@@ -36,12 +37,10 @@ public:
 
     // A self-sizing label takes the size of its caption and keeps its Left and Top.
     void setAutoSize(bool autoSize);
-    bool autoSize() const { return m_autoSize; }
 
     float Left() const { return float(m_place.twips.left()); }
     float Top() const { return float(m_place.twips.top()); }
     float Width() const { return float(m_place.twips.width()); }
-    float Height() const { return float(m_place.twips.height()); }
     void setDesignedGeometry(const QRectF &twips);
     void Move(float left);
     void Move(float left, float top);
@@ -67,7 +66,6 @@ class Image
 {
 public:
     void setPicture(const QPixmap &picture) { m_picture = picture; }
-    const QPixmap &picture() const { return m_picture; }
     void setDesignedGeometry(const QRectF &twips) { m_place.twips = twips; }
 
     // Where the picture lies in its container, mirrored when that lays out right to left.
