@@ -19,6 +19,7 @@
 #include <QIcon>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include <cmath>
 #include <stdexcept>
@@ -276,6 +277,26 @@ void MainFrm::CenterForm(MainFrm &window)
                              Twips::fromPixels(screenPixels.height()));
     if (const auto place = centredPosition(screenTwips, QSizeF(Width(), Height())))
         window.Move(float(place->x()), float(place->y()));
+}
+
+void MainFrm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Before its first show the window knows no frame, so Form_Load centres the client area.
+    // The frame is known by the first expose, which comes before the first paint.
+    if (!m_centredByFrame && windowHandle())
+        windowHandle()->installEventFilter(this);
+}
+
+bool MainFrm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose && !m_centredByFrame) {
+        m_centredByFrame = true;
+        watched->removeEventFilter(this);
+        if (frameGeometry().size() != size())
+            CenterForm(*this);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainFrm::Form_Unload(qint16 &Cancel)

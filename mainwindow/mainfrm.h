@@ -46,6 +46,8 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void cmdExit_Click();
@@ -104,4 +106,5 @@ private:
     int m_mousePointer = 0;
     int m_fill = 0;
     bool m_ended = false;
+    bool m_centredByFrame = false;
 };

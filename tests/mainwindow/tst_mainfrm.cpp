@@ -133,6 +133,14 @@ void TestMainFrm::centring()
     QCOMPARE(at({15360, 11520}, {5851, 7261}), QPointF(4754.5, 2129.5));
     QCOMPARE(at({4800, 3600}, {5850, 7261}), QPointF(-525, -1830.5));
     QVERIFY(!MainFrm::centredPosition({qInf(), 100}, {5850, 7260}));
+
+    // On the 800 x 800 screen: before the first show the frame is unknown, so the client area
+    // is centred; once shown, the frame (2 pixels a side here) is.
+    MainFrm &f = *m_frm;
+    QCOMPARE(f.pos(), QPoint(209, 174));
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QCOMPARE(f.frameGeometry(), QRect(207, 172, 386, 457));
 }
 
 void TestMainFrm::search_data()
