@@ -3,8 +3,10 @@
 
 #include "twips.h"
 
+#include <QAbstractItemView>
 #include <QEvent>
 #include <QPainter>
+#include <QProxyStyle>
 
 #include <limits>
 
@@ -111,10 +113,40 @@ void Image::paint(QPainter &painter, const QWidget *container) const
         painter.drawPixmap(geometry(container), m_picture);
 }
 
+namespace {
+
+// Styles that drop a combo box's list as a menu place it over the box, as tall as the screen
+// allows and ignoring the row count; a list view under the box is what a long list needs.
+class DropDownStyle : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
+
 ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(false);
+    auto *style = new DropDownStyle;
+    style->setParent(this);
+    setStyle(style);
+    setMaxVisibleItems(VisibleRows);
     connect(this, &QComboBox::activated, this, &ComboBox::Click);
+}
+
+void ComboBox::changeEvent(QEvent *event)
+{
+    QComboBox::changeEvent(event);
+    // The list is a window of its own, which a palette does not reach by itself.
+    if (event->type() == QEvent::PaletteChange)
+        view()->setPalette(palette());
 }
 
 void ComboBox::Clear()

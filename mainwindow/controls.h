@@ -78,13 +78,17 @@ private:
 };
 
 // A drop-down list: the user picks an entry and cannot type. ListIndex is -1 until an entry
-// is selected, also after entries are added to an empty list.
+// is selected, also after entries are added to an empty list. The list drops down under the
+// box (above it when there is no room below), eight rows high, reads in the box's direction
+// and takes the box's colours.
 class ComboBox : public QComboBox
 {
     Q_OBJECT
 
 public:
     explicit ComboBox(QWidget *parent = nullptr);
+
+    static constexpr int VisibleRows = 8;
 
     void Clear();
     void AddItem(const QString &item);
@@ -97,6 +101,9 @@ public:
 signals:
     // An entry was selected: by the user (also the one already shown) or by setListIndex.
     void Click();
+
+protected:
+    void changeEvent(QEvent *event) override;
 };
 
 class TextBox : public QLineEdit

@@ -7,6 +7,8 @@
 #include "sharedtimer.h"
 #include "testmain.h"
 
+#include <QAbstractItemView>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -61,6 +63,8 @@ private slots:
 
     void startsEmpty();
     void centring();
+    void dropDown_data();
+    void dropDown();
 
     void search_data();
     void search();
@@ -141,6 +145,59 @@ void TestMainFrm::centring()
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     QCOMPARE(f.frameGeometry(), QRect(207, 172, 386, 457));
+}
+
+void TestMainFrm::dropDown_data()
+{
+    QTest::addColumn<int>("windowTop");
+    QTest::newRow("room below") << 100;
+    QTest::newRow("no room below") << 600;
+}
+
+void TestMainFrm::dropDown()
+{
+    QFETCH(int, windowTop);
+    MainFrm &f = *m_frm;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    f.move(f.x(), windowTop);
+    f.cmdShowAll_Click();
+    f.cmbR->setListIndex(40);
+    f.cmbR->showPopup();
+    QAbstractItemView *view = f.cmbR->view();
+    const QWidget *popup = view->window();
+    QTRY_VERIFY(popup->isVisible());
+
+    // Under the box, or over it, sharing its edge line; eight rows; the current entry in view.
+    const QRect box(f.cmbR->mapToGlobal(QPoint()), f.cmbR->size());
+    if (windowTop == 100)
+        QCOMPARE(popup->geometry().top(), box.bottom());
+    else
+        QCOMPARE(popup->geometry().bottom(), box.top());
+    QCOMPARE(popup->geometry().right(), box.right());
+    QCOMPARE(view->viewport()->height() / view->sizeHintForRow(0), 8);
+    QVERIFY(view->viewport()->rect().contains(view->visualRect(view->currentIndex())));
+    // Right to left: the scroll bar on the left, the names ending at the right.
+    QVERIFY(view->verticalScrollBar()->isVisible());
+    QVERIFY(view->verticalScrollBar()->mapTo(popup, QPoint()).x() < 5);
+    const QImage rows = view->viewport()->grab().toImage();
+    const QRect row = view->visualRect(view->model()->index(39, 0));
+    int leftmostInk = rows.width();
+    for (int x = 0; x < rows.width(); ++x)
+        for (int y = row.top(); y <= row.bottom(); ++y)
+            if (qGray(rows.pixel(x, y)) < 128)
+                leftmostInk = qMin(leftmostInk, x);
+    QVERIFY(leftmostInk > rows.width() / 3 && leftmostInk < rows.width());
+    // The box's colours: &H00E7E6D8& behind &H00404040& text.
+    QCOMPARE(view->palette().color(QPalette::Base), QColor(0xD8, 0xE6, 0xE7));
+    QCOMPARE(view->palette().color(QPalette::Text), QColor(0x40, 0x40, 0x40));
+
+    // The keyboard picks as before.
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Return);
+    QTRY_VERIFY(!popup->isVisible());
+    QCOMPARE(f.cmbR->ListIndex(), 41);
+    QCOMPARE(f.lblTitle(0).Caption(), Elements(42).Name);
 }
 
 void TestMainFrm::search_data()
