@@ -378,27 +378,33 @@ void TestMainFrm::newTextDuringReveal()
 
 void TestMainFrm::overtakingFill_data()
 {
-    QTest::addColumn<bool>("innerSearch"); // else a second show all
+    QTest::addColumn<QString>("outer"); // the search text; null for show all
+    QTest::addColumn<QString>("inner");
     QTest::addColumn<QList<int>>("positions");
-    QTest::newRow("search inside show all") << true << QList<int>{9, 26};
-    QTest::newRow("show all inside show all") << false << allPositions();
+    QTest::newRow("search inside show all") << QString() << "Fe" << QList<int>{9, 26};
+    QTest::newRow("show all inside show all") << QString() << QString() << allPositions();
+    // The outer search still shows its hourglass, which the empty search never touches.
+    QTest::newRow("empty search inside a search") << "Zz" << "" << QList<int>{};
 }
 
 void TestMainFrm::overtakingFill()
 {
-    QFETCH(bool, innerSearch);
+    QFETCH(QString, outer);
+    QFETCH(QString, inner);
     QFETCH(QList<int>, positions);
     MainFrm &f = *m_frm;
-    f.txtSearch->setText(QStringLiteral("Fe"));
+    f.txtSearch->setText(outer);
     QSignalSpy clicks(f.cmbR, &ComboBox::Click);
-    // Runs in the outer show all's first yield, which then stops and leaves everything to it.
-    QTimer::singleShot(0, &f, [&f, innerSearch] {
-        innerSearch ? f.cmdSearch_Click() : f.cmdShowAll_Click();
+    // Runs in the outer fill's first yield, which then stops and leaves everything to it.
+    QTimer::singleShot(0, &f, [&f, inner] {
+        f.txtSearch->setText(inner);
+        inner.isNull() ? f.cmdShowAll_Click() : f.cmdSearch_Click();
     });
-    f.cmdShowAll_Click();
+    outer.isNull() ? f.cmdShowAll_Click() : f.cmdSearch_Click();
     QCOMPARE(entries(*f.cmbR), names(positions));
-    QCOMPARE(clicks.count(), 1);
-    QCOMPARE(f.DescriptionText, Card::compose(Elements(innerSearch ? 9 : 1)));
+    QCOMPARE(clicks.count(), positions.isEmpty() ? 0 : 1);
+    QCOMPARE(f.DescriptionText, positions.isEmpty() ? Card::noSearchTextMessage()
+                                                    : Card::compose(Elements(positions[0])));
     QVERIFY(f.tm.isActive() && f.MousePointer() == 0);
 }
 
