@@ -13,33 +13,29 @@
 #include <QTest>
 
 #include <memory>
+#include <numeric>
 
 using MElementsInformations::ElementCount;
 using MElementsInformations::Elements;
 
 namespace {
 
-QStringList entries(const ComboBox &combo)
+// The catalogue positions of the list's entries, in list order; 0 for a name not found.
+QList<int> listed(const ComboBox &combo)
 {
-    QStringList items;
-    for (int i = 0; i < combo.count(); ++i)
-        items << combo.itemText(i);
-    return items;
-}
-
-QStringList names(const QList<int> &positions)
-{
-    QStringList result;
-    for (int n : positions)
-        result << Elements(n).Name;
-    return result;
+    QList<int> positions;
+    for (int i = 0, n = 0; i < combo.count(); ++i, n = 0) {
+        while (++n <= ElementCount && Elements(n).Name != combo.itemText(i)) {
+        }
+        positions << (n > ElementCount ? 0 : n);
+    }
+    return positions;
 }
 
 QList<int> allPositions()
 {
-    QList<int> positions;
-    for (int n = 1; n <= ElementCount; ++n)
-        positions << n;
+    QList<int> positions(ElementCount);
+    std::iota(positions.begin(), positions.end(), 1);
     return positions;
 }
 
@@ -230,7 +226,7 @@ void TestMainFrm::search()
     QSignalSpy clicks(f.cmbR, &ComboBox::Click);
     text.isNull() ? f.cmdShowAll_Click() : f.cmdSearch_Click();
 
-    QCOMPARE(entries(*f.cmbR), names(positions));
+    QCOMPARE(listed(*f.cmbR), positions);
     QVERIFY(f.tm.isActive() && f.MousePointer() == 0);
     QCOMPARE(Program::beepCount(), beeps + int(positions.isEmpty()));
     QCOMPARE(clicks.count(), int(!positions.isEmpty()));
@@ -357,7 +353,7 @@ void TestMainFrm::overtakingFill()
         inner.isNull() ? f.cmdShowAll_Click() : f.cmdSearch_Click();
     });
     outer.isNull() ? f.cmdShowAll_Click() : f.cmdSearch_Click();
-    QCOMPARE(entries(*f.cmbR), names(positions));
+    QCOMPARE(listed(*f.cmbR), positions);
     QCOMPARE(clicks.count(), positions.isEmpty() ? 0 : 1);
     QCOMPARE(f.DescriptionText, positions.isEmpty() ? Card::noSearchTextMessage()
                                                     : Card::compose(Elements(positions[0])));
