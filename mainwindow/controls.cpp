@@ -4,9 +4,11 @@
 #include "twips.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QProxyStyle>
+#include <QStyleFactory>
 
 #include <limits>
 
@@ -120,6 +122,10 @@ namespace {
 class DropDownStyle : public QProxyStyle
 {
 public:
+    // Built on a style of the application's kind, found by name among the built-in styles:
+    // asking for the desktop's default instead would search the style plugins.
+    DropDownStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                   QStyleHintReturn *returnData) const override
     {
@@ -134,19 +140,23 @@ public:
 ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(false);
-    auto *style = new DropDownStyle;
-    style->setParent(this);
-    setStyle(style);
     setMaxVisibleItems(VisibleRows);
     connect(this, &QComboBox::activated, this, &ComboBox::Click);
 }
 
-void ComboBox::changeEvent(QEvent *event)
+void ComboBox::showPopup()
 {
-    QComboBox::changeEvent(event);
-    // The list is a window of its own, which a palette does not reach by itself.
-    if (event->type() == QEvent::PaletteChange)
-        view()->setPalette(palette());
+    // The list is set up when it is first opened: a new style or a palette for the list builds
+    // it at once, and building it with the window would slow every start for a list the user
+    // may never open.
+    if (!m_dropDownStyle) {
+        m_dropDownStyle = new DropDownStyle;
+        m_dropDownStyle->setParent(this);
+        setStyle(m_dropDownStyle);
+    }
+    // The list is a window of its own, which the box's palette does not reach by itself.
+    view()->setPalette(palette());
+    QComboBox::showPopup();
 }
 
 void ComboBox::Clear()

@@ -98,12 +98,14 @@ public:
     void setListIndex(int index);
     QString Text() const { return currentText(); }
 
+    void showPopup() override;
+
 signals:
     // An entry was selected: by the user (also the one already shown) or by setListIndex.
     void Click();
 
-protected:
-    void changeEvent(QEvent *event) override;
+private:
+    QStyle *m_dropDownStyle = nullptr;
 };
 
 class TextBox : public QLineEdit
