@@ -3,8 +3,12 @@
 
 #include "twips.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QEvent>
 #include <QPainter>
+#include <QProxyStyle>
+#include <QStyleFactory>
 
 #include <algorithm>
 #include <cmath>
@@ -194,10 +198,48 @@ void Image::paint(QPainter &painter, const QWidget *container) const
     }
 }
 
+namespace {
+
+// Styles that drop a combo box's list as a menu place it over the box, as tall as the screen
+// allows and ignoring the row count; a list view under the box is what a long list needs.
+class DropDownStyle : public QProxyStyle
+{
+public:
+    // Built on a style of the application's kind, found by name among the built-in styles:
+    // asking for the desktop's default instead would search the style plugins.
+    DropDownStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
+
 ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(false);
+    setMaxVisibleItems(VisibleRows);
     connect(this, &QComboBox::activated, this, &ComboBox::Click);
+}
+
+void ComboBox::showPopup()
+{
+    // The list is set up when it is first opened: a new style or a palette for the list builds
+    // it at once, and building it with the window would slow every start for a list the user
+    // may never open.
+    if (!m_dropDownStyle) {
+        m_dropDownStyle = new DropDownStyle;
+        m_dropDownStyle->setParent(this);
+        setStyle(m_dropDownStyle);
+    }
+    // The list is a window of its own, which the box's palette does not reach by itself.
+    view()->setPalette(palette());
+    QComboBox::showPopup();
 }
 
 void ComboBox::Clear()

@@ -13,7 +13,8 @@ class QPainter;
 // are twips; labels and pictures are placed mirrored once the window lays out right to left,
 // the child-window controls (combo box, text box, buttons) keep their designed places.
 
-// Places a windowless control (label or picture) from its designed twips rectangle.
+// Places a label or a picture from its designed twips rectangle. Layout direction mirrors
+// neither, so the place is mirrored here.
 class TwipsPlacement
 {
 public:
@@ -36,12 +37,10 @@ public:
 
     // A self-sizing label takes the size of its caption and keeps its Left and Top.
     void setAutoSize(bool autoSize);
-    bool autoSize() const { return m_autoSize; }
 
     float Left() const { return float(m_place.twips.left()); }
     float Top() const { return float(m_place.twips.top()); }
     float Width() const { return float(m_place.twips.width()); }
-    float Height() const { return float(m_place.twips.height()); }
     void setDesignedGeometry(const QRectF &twips);
     void Move(float left);
     void Move(float left, float top);
@@ -71,7 +70,6 @@ public:
         m_picture = picture;
         m_stretchedTo = QSize();
     }
-    const QPixmap &picture() const { return m_picture; }
     void setDesignedGeometry(const QRectF &twips) { m_place.twips = twips; }
 
     // Where the picture lies in its container, mirrored when that lays out right to left.
@@ -86,13 +84,17 @@ private:
 };
 
 // A drop-down list: the user picks an entry and cannot type. ListIndex is -1 until an entry
-// is selected, also after entries are added to an empty list.
+// is selected, also after entries are added to an empty list. The list drops down under the
+// box (above it when there is no room below), eight rows high, reads in the box's direction
+// and takes the box's colours.
 class ComboBox : public QComboBox
 {
     Q_OBJECT
 
 public:
     explicit ComboBox(QWidget *parent = nullptr);
+
+    static constexpr int VisibleRows = 8;
 
     void Clear();
     void AddItem(const QString &item);
@@ -102,9 +104,14 @@ public:
     void setListIndex(int index);
     QString Text() const { return currentText(); }
 
+    void showPopup() override;
+
 signals:
     // An entry was selected: by the user (also the one already shown) or by setListIndex.
     void Click();
+
+private:
+    QStyle *m_dropDownStyle = nullptr;
 };
 
 class TextBox : public QLineEdit

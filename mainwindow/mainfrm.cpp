@@ -20,8 +20,11 @@
 #include <QPainter>
 #include <QResource>
 #include <QScreen>
+#include <QWindow>
 
 #include <cmath>
+#include <stdexcept>
+#include <utility>
 
 using MElementsInformations::ElementCount;
 using MElementsInformations::Elements;
@@ -60,6 +63,24 @@ QIcon windowIconImages()
     return icon;
 }
 
+QString aboutText()
+{
+    return QStringLiteral("Orvane\r\nالإصـدار الثاني\r\nبرمجة وتصميم: فريق Orvane\r\n"
+                          "  برنامج مجاني للجميع  ");
+}
+
+// The member that holds the control of a designed name. A name without a member is a fault
+// in the design table: it must not quietly become some other control.
+template<typename Member, std::size_t N>
+Member memberNamed(const std::pair<const char *, Member> (&table)[N], const QString &name)
+{
+    for (const auto &[known, member] : table)
+        if (name == QLatin1String(known))
+            return member;
+    Q_ASSERT_X(false, "MainFrm", qPrintable(QStringLiteral("no control named ") + name));
+    throw std::logic_error("MainFrm has no control named " + name.toStdString());
+}
+
 } // namespace
 
 MainFrm::MainFrm(QWidget *parent) : QWidget(parent)
@@ -89,20 +110,19 @@ void MainFrm::createControls()
     tm.setTimerType(Qt::PreciseTimer);
     connect(&tm, &QTimer::timeout, this, &MainFrm::tm_Timer);
 
-    // Created back to front, so each control lies over the ones listed after it; the child
+    // Created back to front, so each label lies over the ones listed after it. The child
     // windows then go in front of every label, as the window paints labels and pictures itself.
     const QList<Design::Control> &controls = Design::controls();
     QList<QWidget *> childWindows;
     for (auto it = controls.crbegin(); it != controls.crend(); ++it) {
         if (QWidget *widget = createControl(*it)) {
             widget->setObjectName(it->displayName());
-            widget->raise();
             if (!qobject_cast<Label *>(widget))
-                childWindows.prepend(widget);
+                childWindows << widget;
         }
     }
-    for (auto it = childWindows.crbegin(); it != childWindows.crend(); ++it)
-        (*it)->raise();
+    for (QWidget *widget : std::as_const(childWindows))
+        widget->raise();
 
     setUpTabOrder(controls);
     txtSearch->setAccessibleName(QStringLiteral("نص البحث: اسم العنصر أو رمزه"));
@@ -124,10 +144,16 @@ QWidget *MainFrm::createControl(const Design::Control &c)
         return nullptr;
     case Design::Kind::Button:
         return createButton(c);
-    case Design::Kind::ComboBox:
-        return cmbR = createField<ComboBox>(c);
-    case Design::Kind::TextBox:
-        return txtSearch = createField<TextBox>(c);
+    case Design::Kind::ComboBox: {
+        static const std::pair<const char *, ComboBox *MainFrm::*> comboBoxes[] = {
+            {"cmbR", &MainFrm::cmbR}};
+        return createField(c, memberNamed(comboBoxes, c.name));
+    }
+    case Design::Kind::TextBox: {
+        static const std::pair<const char *, TextBox *MainFrm::*> textBoxes[] = {
+            {"txtSearch", &MainFrm::txtSearch}};
+        return createField(c, memberNamed(textBoxes, c.name));
+    }
     case Design::Kind::Label:
         return createLabel(c);
     case Design::Kind::Image:
@@ -142,19 +168,19 @@ GButton *MainFrm::createButton(const Design::Control &c)
     auto *button = new GButton(this);
     button->ReadProperties(c.properties);
     button->setGeometry(Twips::toPixels(c.twips));
-    if (c.name == u"cmdSearch")
-        cmdSearch = button;
-    else if (c.name == u"cmdShowAll")
-        cmdShowAll = button;
-    else
-        cmdExit = button;
+    static const std::pair<const char *, GButton *MainFrm::*> buttons[] = {
+        {"cmdSearch", &MainFrm::cmdSearch},
+        {"cmdShowAll", &MainFrm::cmdShowAll},
+        {"cmdExit", &MainFrm::cmdExit}};
+    this->*memberNamed(buttons, c.name) = button;
     return button;
 }
 
 template<typename Field>
-Field *MainFrm::createField(const Design::Control &c)
+Field *MainFrm::createField(const Design::Control &c, Field *MainFrm::*member)
 {
     auto *field = new Field(this);
+    this->*member = field;
     field->setGeometry(Twips::toPixels(c.twips));
     setColours(*field, {QPalette::Base, QPalette::Button}, c.backColor);
     setColours(*field, {QPalette::Text, QPalette::ButtonText}, c.foreColor);
@@ -171,14 +197,14 @@ Label *MainFrm::createLabel(const Design::Control &c)
     label->setCaption(c.text);
     label->setDesignedGeometry(c.twips);
     label->setAutoSize(c.autoSize);
-    if (c.name == u"lblTitle")
-        lblTitle.insert(c.index, label);
-    else if (c.name == u"lbl0001")
-        lbl0001.insert(c.index, label);
-    else if (c.name == u"lblAbout")
-        lblAbout = label;
+    static const std::pair<const char *, Label *MainFrm::*> singles[] = {
+        {"lblAbout", &MainFrm::lblAbout}, {"lblDescription", &MainFrm::lblDescription}};
+    static const std::pair<const char *, ControlArray<Label> MainFrm::*> arrays[] = {
+        {"lblTitle", &MainFrm::lblTitle}, {"lbl0001", &MainFrm::lbl0001}};
+    if (c.index < 0)
+        this->*memberNamed(singles, c.name) = label;
     else
-        lblDescription = label;
+        (this->*memberNamed(arrays, c.name)).insert(c.index, label);
     return label;
 }
 
@@ -189,7 +215,9 @@ void MainFrm::createImage(const Design::Control &c)
                                   ? QStringLiteral(":/pictures/bar.gif")
                                   : QStringLiteral(":/pictures/panel.gif")));
     image->setDesignedGeometry(c.twips);
-    img00001.insert(c.index, image.get());
+    static const std::pair<const char *, ControlArray<Image> MainFrm::*> arrays[] = {
+        {"img00001", &MainFrm::img00001}};
+    (this->*memberNamed(arrays, c.name)).insert(c.index, image.get());
     m_images.push_back(std::move(image));
 }
 
@@ -254,12 +282,6 @@ std::optional<QPointF> MainFrm::centredPosition(QSizeF screenTwips, QSizeF windo
     return QPointF(double(left), double(top));
 }
 
-QString MainFrm::aboutText()
-{
-    return QStringLiteral("Orvane\r\nالإصـدار الثاني\r\nبرمجة وتصميم: فريق Orvane\r\n"
-                          "  برنامج مجاني للجميع  ");
-}
-
 void MainFrm::Form_Load()
 {
     // Right to left before the window is first shown; every other window setting stays.
@@ -279,6 +301,26 @@ void MainFrm::CenterForm(MainFrm &window)
                              Twips::fromPixels(screenPixels.height()));
     if (const auto place = centredPosition(screenTwips, QSizeF(Width(), Height())))
         window.Move(float(place->x()), float(place->y()));
+}
+
+void MainFrm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Before its first show the window knows no frame, so Form_Load centres the client area.
+    // The frame is known by the first expose, which comes before the first paint.
+    if (!m_centredByFrame && windowHandle())
+        windowHandle()->installEventFilter(this);
+}
+
+bool MainFrm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose && !m_centredByFrame) {
+        m_centredByFrame = true;
+        watched->removeEventFilter(this);
+        if (frameGeometry().size() != size())
+            CenterForm(*this);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainFrm::Form_Unload(qint16 &Cancel)

@@ -19,17 +19,72 @@ struct Control;
 }
 
 // The program's only window. It is built from its stored design, loads (Form_Load) as it is
-// constructed, and is then shown by the caller.
+// constructed, and is then shown by the caller. Its controls carry their designed names as
+// object names; its handlers and state are its own.
 class MainFrm : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer NOTIFY mousePointerChanged)
+    Q_PROPERTY(int MousePointer READ MousePointer NOTIFY mousePointerChanged)
 
 public:
     explicit MainFrm(QWidget *parent = nullptr);
     ~MainFrm() override;
 
-    // The controls, by their designed names.
+    // The window's outer size (frame included), in twips.
+    float Width() const;
+    float Height() const;
+
+    int MousePointer() const { return m_mousePointer; }
+
+    // Where CenterForm puts a window: half the difference of the sizes, in single precision,
+    // neither rounded nor clamped. Empty when the arithmetic fails.
+    static std::optional<QPointF> centredPosition(QSizeF screenTwips, QSizeF windowTwips);
+
+signals:
+    void mousePointerChanged(int pointer);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void cmdExit_Click();
+    void cmdSearch_Click();
+    void cmdShowAll_Click();
+    void cmbR_Click();
+    void tm_Timer();
+
+private:
+    friend class TestLayout;
+    friend class TestMainFrm;
+    friend class TestMonkey;
+
+    void Form_Load();
+    void Form_Unload(qint16 &Cancel);
+    void CenterForm(MainFrm &window);
+    void Move(float left, float top);
+    void setMousePointer(int pointer);
+    bool FillElementList();
+    void setRevealRunning(bool running);
+
+    void createControls();
+    QWidget *createControl(const Design::Control &c);
+    GButton *createButton(const Design::Control &c);
+    template<typename Field>
+    Field *createField(const Design::Control &c, Field *MainFrm::*member);
+    Label *createLabel(const Design::Control &c);
+    void createImage(const Design::Control &c);
+    void setUpTabOrder(const QList<Design::Control> &controls);
+
+    // Starts a list fill; a newer one overtakes it.
+    int beginFill() { return ++m_fill; }
+    // Yields to the event loop; false when the fill must stop at once because the program
+    // ended or a newer fill overtook it meanwhile.
+    bool yieldWithin(int fill);
+    void endProgram();
+
     QTimer tm;
     ComboBox *cmbR = nullptr;
     TextBox *txtSearch = nullptr;
@@ -46,62 +101,10 @@ public:
     QString DescriptionText;
     qint32 RevealLength = 0;
 
-    // The window's outer size (frame included) and its place, in twips.
-    float Width() const;
-    float Height() const;
-    void Move(float left, float top);
-
-    int MousePointer() const { return m_mousePointer; }
-    void setMousePointer(int pointer);
-
-    // True once the program has ended: no handler does anything after that.
-    bool hasEnded() const { return m_ended; }
-
-    // Where CenterForm puts a window: half the difference of the sizes, in single precision,
-    // neither rounded nor clamped. Empty when the arithmetic fails.
-    static std::optional<QPointF> centredPosition(QSizeF screenTwips, QSizeF windowTwips);
-
-    static QString aboutText();
-
-    // Event handlers.
-    void Form_Load();
-    void Form_Unload(qint16 &Cancel);
-    void cmdExit_Click();
-    void cmdSearch_Click();
-    void cmdShowAll_Click();
-    void cmbR_Click();
-    void tm_Timer();
-
-signals:
-    void mousePointerChanged(int pointer);
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    void createControls();
-    QWidget *createControl(const Design::Control &c);
-    GButton *createButton(const Design::Control &c);
-    template<typename Field>
-    Field *createField(const Design::Control &c);
-    Label *createLabel(const Design::Control &c);
-    void createImage(const Design::Control &c);
-    void setUpTabOrder(const QList<Design::Control> &controls);
-    void CenterForm(MainFrm &window);
-    bool FillElementList();
-    void setRevealRunning(bool running);
-
-    // Starts a list fill; a newer one overtakes it.
-    int beginFill() { return ++m_fill; }
-    // Yields to the event loop; false when the fill must stop at once because the program
-    // ended or a newer fill overtook it meanwhile.
-    bool yieldWithin(int fill);
-    void endProgram();
-
     // The pictures, back to front.
     std::vector<std::unique_ptr<Image>> m_images;
     int m_mousePointer = 0;
     int m_fill = 0;
     bool m_ended = false;
+    bool m_centredByFrame = false;
 };

@@ -27,9 +27,6 @@ public:
         return **it;
     }
 
-    QList<int> indexes() const { return m_members.keys(); }
-    int count() const { return int(m_members.size()); }
-
 private:
     const char *m_name;
     QMap<int, T *> m_members;
