@@ -236,6 +236,9 @@ void ComboBox::showPopup()
         m_dropDownStyle = new DropDownStyle;
         m_dropDownStyle->setParent(this);
         setStyle(m_dropDownStyle);
+        // A press on the box builds the list before it opens, under the menu-like style, which
+        // turns the list's scroll bar off for good.
+        view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     }
     // The list is a window of its own, which the box's palette does not reach by itself.
     view()->setPalette(palette());

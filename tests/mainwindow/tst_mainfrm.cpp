@@ -150,7 +150,7 @@ void TestMainFrm::dropDown()
     f.move(f.x(), windowTop);
     f.cmdShowAll_Click();
     f.cmbR->setListIndex(40);
-    f.cmbR->showPopup();
+    QTest::mouseClick(f.cmbR, Qt::LeftButton);
     QAbstractItemView *view = f.cmbR->view();
     const QWidget *popup = view->window();
     QTRY_VERIFY(popup->isVisible());
