@@ -4,10 +4,10 @@
 # Usage: bench/idle.sh [build-dir] [seconds] [program]
 # With "program" it starts the whole program instead, rests the pointer over its show-all
 # button and reads the process's CPU time from /proc over the stretch.
-# ORVANE_XVFB_DISPLAY=:N picks the X server's display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/packages.sh
+. tools/xvfb.sh
 ensure_packages "${ORVANE_BUILD_PACKAGES[@]}" "${ORVANE_BENCH_PACKAGES[@]}"
 
 build=${1:-build-bench}
@@ -23,21 +23,9 @@ if [ ! -x "$binary" ]; then
     cmake --build "$build" --parallel 2 --target "$target"
 fi
 
-# A display of the caller's choosing, or the first free one from :90.
-display=${ORVANE_XVFB_DISPLAY:-}
-if [ -z "$display" ]; then
-    n=90
-    while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    display=:$n
-fi
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb"' EXIT
-for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X${display#:}" ] && break
-    sleep 0.1
-done
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
+start_xvfb
+trap 'kill "$XVFB_PID"' EXIT
+export QT_QPA_PLATFORM=xcb
 if [ "$target" = bench_gbutton_idle ]; then
     "$binary" "$seconds"
     exit
@@ -45,7 +33,7 @@ fi
 
 "$binary" &
 program=$!
-trap 'kill "$program" "$xvfb"' EXIT
+trap 'kill "$program" "$XVFB_PID"' EXIT
 window=$(xdotool search --sync --onlyvisible --pid "$program" | head -n 1)
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # The middle of cmdShowAll: 1215, 2160, 1290 x 375 twips in the client area.

@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/packages.sh
+. tools/xvfb.sh
 ensure_packages "${ORVANE_BUILD_PACKAGES[@]}" "${ORVANE_BENCH_PACKAGES[@]}"
 
 build=${1:-build-bench}
@@ -12,15 +13,9 @@ runs=${2:-21}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" --parallel 2 --target orvane bench_startup_bare
 
-display=:$((90 + RANDOM % 100))
 # No window manager: the program maps and paints its window on its own.
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb"' EXIT
-for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X${display#:}" ] && break
-    sleep 0.1
-done
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
+start_xvfb
+trap 'kill "$XVFB_PID"' EXIT
+export QT_QPA_PLATFORM=xcb
 /usr/bin/python3 bench/startup.py "$build/app/orvane" "$build/bench/bench_startup_bare" \
     --runs "$runs" ${3:+"$3"}

@@ -8,21 +8,18 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/packages.sh
+. tools/xvfb.sh
 build=${1:-build}
 out=${2:-packaging/screenshot.png}
-# A display of its own: ORVANE_SCREENSHOT_DISPLAY picks another if :87 is taken.
-display=${ORVANE_SCREENSHOT_DISPLAY:-:87}
 
 [ -x "$build/app/orvane" ] || { echo "no program at $build/app/orvane: build it first (./run)" >&2; exit 1; }
 ensure_packages xvfb xdotool x11-apps imagemagick
 
 pids=()
 trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done' EXIT
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb
+pids+=("$XVFB_PID")
+unset QT_QPA_PLATFORM
 
 "$build/app/orvane" 2>/dev/null &
 pids+=($!)
