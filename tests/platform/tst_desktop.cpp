@@ -73,11 +73,9 @@ private slots:
     void keyCode()
     {
         QFETCH(QKeyCombination, keys);
-        QFETCH(int, code);
-        QFETCH(int, shift);
         const QKeyEvent event(QEvent::KeyPress, keys.key(), keys.keyboardModifiers());
-        QCOMPARE(Input::keyCode(event), qint16(code));
-        QCOMPARE(Input::shiftMask(keys.keyboardModifiers()), qint16(shift));
+        QTEST(int(Input::keyCode(event)), "code");
+        QTEST(int(Input::shiftMask(keys.keyboardModifiers())), "shift");
     }
 
     void sysColor()

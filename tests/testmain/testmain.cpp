@@ -20,14 +20,17 @@ std::vector<Factory> &factories()
 }
 
 // The slots Qt Test runs as test functions.
-QByteArrayList testFunctions(const QMetaObject *meta)
+QByteArrayList testFunctions(Factory factory)
 {
+    const std::unique_ptr<QObject> test(factory());
+    const QMetaObject *meta = test->metaObject();
     QByteArrayList names;
-    for (int i = 0; i < meta->methodCount(); ++i) {
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
         const QMetaMethod m = meta->method(i);
         if (m.methodType() == QMetaMethod::Slot && m.access() == QMetaMethod::Private &&
             m.parameterCount() == 0 && !m.name().endsWith("_data") &&
-            !QByteArrayList{"initTestCase", "cleanupTestCase", "init", "cleanup"}.contains(m.name()))
+            !QByteArrayList{"initTestCase", "cleanupTestCase", "init", "cleanup"}.contains(
+                m.name()))
             names.append(m.name());
     }
     return names;
@@ -50,53 +53,44 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
 
-    QByteArrayList all;
     std::vector<QByteArrayList> functions;
-    for (TestMain::Factory factory : TestMain::factories()) {
-        functions.push_back(TestMain::testFunctions(std::unique_ptr<QObject>(factory())->metaObject()));
-        all += functions.back();
-    }
+    QByteArrayList all;
+    for (TestMain::Factory factory : TestMain::factories())
+        all += functions.emplace_back(TestMain::testFunctions(factory));
 
     // The function each argument names ("name" or "name:tag"), empty for options and their values.
-    static const QByteArrayList takeValue = {"-o", "-eventdelay", "-keydelay", "-mousedelay",
-                                             "-maxwarnings", "-perfcounter", "-minimumvalue",
-                                             "-minimumtotal", "-iterations", "-median"};
+    static const QByteArrayList takeValue = {
+        "-o",           "-eventdelay",   "-keydelay",     "-mousedelay", "-maxwarnings",
+        "-perfcounter", "-minimumvalue", "-minimumtotal", "-iterations", "-median"};
     QByteArrayList named(argc);
-    bool anyNamed = false;
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg = argv[i];
-        if (arg == "-functions") {
-            // Qt Test would end the process after the first class.
+        if (arg == "-functions") { // Qt Test would end the process after the first class.
             for (const QByteArray &name : all)
                 std::printf("%s()\n", name.constData());
             return 0;
         }
         if (takeValue.contains(arg))
             ++i;
-        if (arg.startsWith('-'))
-            continue;
-        named[i] = arg.left(arg.contains(':') ? arg.indexOf(':') : arg.size());
-        if (!all.contains(named[i])) {
+        else if (!arg.startsWith('-') && !all.contains(named[i] = arg.split(':').first())) {
             std::fprintf(stderr, "Unknown test function: '%s'\n", argv[i]);
             return 1;
         }
-        anyNamed = true;
     }
 
     int failures = 0;
+    const bool anyNamed = named.count(QByteArray()) < argc;
     for (size_t c = 0; c < functions.size(); ++c) {
         std::vector<char *> args;
         bool selected = !anyNamed;
         for (int i = 0; i < argc; ++i) {
-            const bool ours = functions[c].contains(named[i]);
-            if (named[i].isEmpty() || ours)
+            if (named[i].isEmpty() || functions[c].contains(named[i]))
                 args.push_back(argv[i]);
-            selected = selected || ours;
+            selected = selected || functions[c].contains(named[i]);
         }
-        if (!selected)
-            continue;
-        const std::unique_ptr<QObject> test(TestMain::factories()[c]());
-        failures += QTest::qExec(test.get(), int(args.size()), args.data());
+        if (selected)
+            failures += QTest::qExec(std::unique_ptr<QObject>(TestMain::factories()[c]()).get(),
+                                     int(args.size()), args.data());
     }
     return failures == 0 ? 0 : 1;
 }
