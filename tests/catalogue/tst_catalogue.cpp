@@ -96,15 +96,10 @@ void TestCatalogue::columns()
 void TestCatalogue::oddCells()
 {
     // Slots 1, 11, 111 and 114 are read whole through their cards in tst_card.
-    QCOMPARE(Elements(117).Name, QStringLiteral("هاسيوم"));
-    QCOMPARE(Elements(2).Electronegativity, txt("-"));
-    QCOMPARE(Elements(97).Density, txt("="));
-    QCOMPARE(Elements(103).Electronegativity, txt("="));
     QVERIFY(Elements(61).Kind.endsWith(QChar(0x064B))); // the tanween
     // Spacing inside the discoverers is kept as stored.
     QCOMPARE(Elements(54).Discoverer,
              QStringLiteral("السير وليم رامزي  / موريس وليم ترافرس (إنجلترا)"));
-    QVERIFY(Elements(93).Discoverer.contains(QStringLiteral("هـ.")));
 
     // The mended cells.
     QCOMPARE(Elements(33).Symbol, QStringLiteral("As"));

@@ -36,28 +36,19 @@ void TestLayout::places_data()
     // sizes itself to its text is pinned by its top and right edges only.
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("place");
-    QTest::newRow("cmdShowAll") << "cmdShowAll" << QRect(81, 144, 86, 25);
-    QTest::newRow("cmbR") << "cmbR" << QRect(244, 167, 127, 21);
-    QTest::newRow("txtSearch") << "txtSearch" << QRect(244, 144, 127, 23);
-    QTest::newRow("cmdSearch") << "cmdSearch" << QRect(167, 144, 74, 25);
-    QTest::newRow("cmdExit") << "cmdExit" << QRect(8, 144, 73, 25);
-    QTest::newRow("lblDescription") << "lblDescription" << QRect(-2, 248, 385, 161);
-    QTest::newRow("img00001(0)") << "img00001(0)" << QRect(-3, 80, 385, 121);
-    QTest::newRow("img00001(1)") << "img00001(1)" << QRect(-3, 0, 385, 65);
-    QTest::newRow("img00001(2)") << "img00001(2)" << QRect(-3, 64, 385, 25);
-    QTest::newRow("img00001(3)") << "img00001(3)" << QRect(-3, 200, 385, 25);
-    QTest::newRow("img00001(4)") << "img00001(4)" << QRect(-3, 88, 385, 369);
-    QTest::newRow("img00001(5)") << "img00001(5)" << QRect(-3, 416, 385, 41);
-    // Labels that size themselves: their designed top, and their right edge from the left.
-    const auto grows = [](const char *name, int top, int right) {
-        QTest::newRow(name) << QString::fromLatin1(name) << QRect(0, top, right, 0);
-    };
-    grows("lblTitle(1)", 216, 202);
-    grows("lblTitle(0)", 217, 200);
-    grows("lbl0001(0)", 104, 337);
-    grows("lblAbout", 5, 207);
-    grows("lbl0001(3)", 121, 361);
-    grows("lbl0001(2)", 173, 238);
+    const std::pair<const char *, QRect> places[] = {
+        {"cmdShowAll", {81, 144, 86, 25}},        {"cmbR", {244, 167, 127, 21}},
+        {"txtSearch", {244, 144, 127, 23}},       {"cmdSearch", {167, 144, 74, 25}},
+        {"cmdExit", {8, 144, 73, 25}},            {"lblDescription", {-2, 248, 385, 161}},
+        {"img00001(0)", {-3, 80, 385, 121}},      {"img00001(1)", {-3, 0, 385, 65}},
+        {"img00001(2)", {-3, 64, 385, 25}},       {"img00001(3)", {-3, 200, 385, 25}},
+        {"img00001(4)", {-3, 88, 385, 369}},      {"img00001(5)", {-3, 416, 385, 41}},
+        // Labels that size themselves: their designed top, and their right edge from the left.
+        {"lblTitle(1)", {0, 216, 202, 0}},        {"lblTitle(0)", {0, 217, 200, 0}},
+        {"lbl0001(0)", {0, 104, 337, 0}},         {"lblAbout", {0, 5, 207, 0}},
+        {"lbl0001(3)", {0, 121, 361, 0}},         {"lbl0001(2)", {0, 173, 238, 0}}};
+    for (const auto &[name, place] : places)
+        QTest::newRow(name) << QString::fromLatin1(name) << place;
 }
 
 void TestLayout::places()
