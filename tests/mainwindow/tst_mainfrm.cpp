@@ -32,13 +32,6 @@ QList<int> listed(const ComboBox &combo)
     return positions;
 }
 
-QList<int> allPositions()
-{
-    QList<int> positions(ElementCount);
-    std::iota(positions.begin(), positions.end(), 1);
-    return positions;
-}
-
 } // namespace
 
 class TestMainFrm : public QObject
@@ -49,8 +42,7 @@ private slots:
     void init() { m_frm = std::make_unique<MainFrm>(); }
     void cleanup() { m_frm.reset(); }
 
-    void startsEmpty();
-    void centring();
+    void startup();
     void dropDown_data();
     void dropDown();
 
@@ -69,8 +61,9 @@ private:
     std::unique_ptr<MainFrm> m_frm;
 };
 
-void TestMainFrm::startsEmpty()
+void TestMainFrm::startup()
 {
+    // The window as constructed: empty, its controls bound to their members, centred.
     MainFrm &f = *m_frm;
     QVERIFY(f.cmbR->ListCount() == 0 && f.cmbR->ListIndex() == -1 && !f.tm.isActive());
     for (const Label *label : {f.lblDescription, &f.lblTitle(0), &f.lblTitle(1)})
@@ -89,10 +82,7 @@ void TestMainFrm::startsEmpty()
         {f.lblDescription, "lblDescription"}};
     for (const auto &[control, name] : bound)
         QCOMPARE(f.findChild<QWidget *>(QLatin1String(name)), control);
-}
 
-void TestMainFrm::centring()
-{
     // Half the difference in single precision, neither rounded nor clamped.
     const auto at = [](QSizeF screen, QSizeF window) {
         return MainFrm::centredPosition(screen, window).value_or(QPointF(qInf(), qInf()));
@@ -103,7 +93,6 @@ void TestMainFrm::centring()
 
     // On the 800 x 800 screen: before the first show the frame is unknown, so the client area
     // is centred; once shown, the frame (2 pixels a side here) is.
-    MainFrm &f = *m_frm;
     QCOMPARE(f.pos(), QPoint(209, 174));
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
@@ -173,7 +162,9 @@ void TestMainFrm::search_data()
     const QString none = Card::notFoundMessage();
     const QString empty = Card::noSearchTextMessage();
     const QList<int> walked = {11, 0};
-    QTest::newRow("show all") << QString() << allPositions() << QString() << walked;
+    QList<int> all(ElementCount);
+    std::iota(all.begin(), all.end(), 1);
+    QTest::newRow("show all") << QString() << all << QString() << walked;
     QTest::newRow("Fe: symbol in text, text in symbol")
         << "Fe" << QList<int>{9, 26} << QString() << QList<int>{11, 0, 0, 11, 0, 0};
     QTest::newRow("[ is malformed, lists nothing") << "[" << QList<int>{} << none << walked;
