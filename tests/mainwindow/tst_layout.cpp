@@ -19,7 +19,6 @@ private slots:
     void window();
     void places_data();
     void places();
-    void tabOrderAndFirstFocus();
     void labels();
     void pictures_data();
     void pictures();
@@ -69,19 +68,6 @@ void TestLayout::places()
         QCOMPARE(actual.x() + actual.width(), place.width());
     } else {
         QCOMPARE(actual, place);
-    }
-}
-
-void TestLayout::tabOrderAndFirstFocus()
-{
-    MainFrm &f = *m_frm;
-    f.show();
-    QVERIFY(QTest::qWaitForWindowActive(&f));
-    QCOMPARE(QApplication::focusWidget(), f.cmdSearch);
-    for (QWidget *next : std::initializer_list<QWidget *>{f.txtSearch, f.cmbR, f.cmdShowAll,
-                                                          f.cmdExit, f.cmdSearch}) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), next);
     }
 }
 

@@ -63,7 +63,7 @@ private:
 
 void TestMainFrm::startup()
 {
-    // The window as constructed: empty, its controls bound to their members, centred.
+    // The window as it starts: empty, its controls bound to their members, centred, focused.
     MainFrm &f = *m_frm;
     QVERIFY(f.cmbR->ListCount() == 0 && f.cmbR->ListIndex() == -1 && !f.tm.isActive());
     for (const Label *label : {f.lblDescription, &f.lblTitle(0), &f.lblTitle(1)})
@@ -97,6 +97,15 @@ void TestMainFrm::startup()
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     QCOMPARE(f.frameGeometry(), QRect(207, 172, 386, 457));
+
+    // The first focus, and the tab order from there.
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QCOMPARE(QApplication::focusWidget(), f.cmdSearch);
+    for (QWidget *next : std::initializer_list<QWidget *>{f.txtSearch, f.cmbR, f.cmdShowAll,
+                                                          f.cmdExit, f.cmdSearch}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
 }
 
 void TestMainFrm::dropDown_data()
