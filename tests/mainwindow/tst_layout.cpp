@@ -19,29 +19,14 @@ private slots:
     void window();
     void places_data();
     void places();
-    void longTexts();
-    void tabOrderAndFirstFocus();
-    void stackingOrder();
+    void labels();
     void pictures_data();
     void pictures();
-    void buttonFacesAndCard();
     void pictureOfManyColoursStretched();
 
 private:
     std::unique_ptr<MainFrm> m_frm;
 };
-
-void TestLayout::window()
-{
-    MainFrm &f = *m_frm;
-    QCOMPARE(f.windowTitle(), QStringLiteral(" Orvane"));
-    QCOMPARE(f.size(), QSize(382, 453));
-    QCOMPARE(f.minimumSize(), f.maximumSize()); // not resizable
-    QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(f.palette().color(QPalette::Window), QColor(231, 232, 233));
-    QCOMPARE(f.layoutDirection(), Qt::RightToLeft);
-    QCOMPARE(f.windowIcon().availableSizes().size(), 4); // 16, 32, 48 and 128 pixels
-}
 
 void TestLayout::places_data()
 {
@@ -50,28 +35,19 @@ void TestLayout::places_data()
     // sizes itself to its text is pinned by its top and right edges only.
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("place");
-    QTest::newRow("cmdShowAll") << "cmdShowAll" << QRect(81, 144, 86, 25);
-    QTest::newRow("cmbR") << "cmbR" << QRect(244, 167, 127, 21);
-    QTest::newRow("txtSearch") << "txtSearch" << QRect(244, 144, 127, 23);
-    QTest::newRow("cmdSearch") << "cmdSearch" << QRect(167, 144, 74, 25);
-    QTest::newRow("cmdExit") << "cmdExit" << QRect(8, 144, 73, 25);
-    QTest::newRow("lblDescription") << "lblDescription" << QRect(-2, 248, 385, 161);
-    QTest::newRow("img00001(0)") << "img00001(0)" << QRect(-3, 80, 385, 121);
-    QTest::newRow("img00001(1)") << "img00001(1)" << QRect(-3, 0, 385, 65);
-    QTest::newRow("img00001(2)") << "img00001(2)" << QRect(-3, 64, 385, 25);
-    QTest::newRow("img00001(3)") << "img00001(3)" << QRect(-3, 200, 385, 25);
-    QTest::newRow("img00001(4)") << "img00001(4)" << QRect(-3, 88, 385, 369);
-    QTest::newRow("img00001(5)") << "img00001(5)" << QRect(-3, 416, 385, 41);
-    // Labels that size themselves: their designed top, and their right edge from the left.
-    const auto grows = [](const char *name, int top, int right) {
-        QTest::newRow(name) << QString::fromLatin1(name) << QRect(0, top, right, 0);
-    };
-    grows("lblTitle(1)", 216, 202);
-    grows("lblTitle(0)", 217, 200);
-    grows("lbl0001(0)", 104, 337);
-    grows("lblAbout", 5, 207);
-    grows("lbl0001(3)", 121, 361);
-    grows("lbl0001(2)", 173, 238);
+    const std::pair<const char *, QRect> places[] = {
+        {"cmdShowAll", {81, 144, 86, 25}},        {"cmbR", {244, 167, 127, 21}},
+        {"txtSearch", {244, 144, 127, 23}},       {"cmdSearch", {167, 144, 74, 25}},
+        {"cmdExit", {8, 144, 73, 25}},            {"lblDescription", {-2, 248, 385, 161}},
+        {"img00001(0)", {-3, 80, 385, 121}},      {"img00001(1)", {-3, 0, 385, 65}},
+        {"img00001(2)", {-3, 64, 385, 25}},       {"img00001(3)", {-3, 200, 385, 25}},
+        {"img00001(4)", {-3, 88, 385, 369}},      {"img00001(5)", {-3, 416, 385, 41}},
+        // Labels that size themselves: their designed top, and their right edge from the left.
+        {"lblTitle(1)", {0, 216, 202, 0}},        {"lblTitle(0)", {0, 217, 200, 0}},
+        {"lbl0001(0)", {0, 104, 337, 0}},         {"lblAbout", {0, 5, 207, 0}},
+        {"lbl0001(3)", {0, 121, 361, 0}},         {"lbl0001(2)", {0, 173, 238, 0}}};
+    for (const auto &[name, place] : places)
+        QTest::newRow(name) << QString::fromLatin1(name) << place;
 }
 
 void TestLayout::places()
@@ -95,36 +71,14 @@ void TestLayout::places()
     }
 }
 
-void TestLayout::longTexts()
+void TestLayout::labels()
 {
     MainFrm &f = *m_frm;
     // The about text's four lines, and a self-sizing label growing leftward from its right edge.
     QVERIFY(f.lblAbout->height() >= 4 * f.lblAbout->fontMetrics().height());
     QVERIFY(f.lblAbout->x() < 207 - 100);
-    // A title wider than the window is not wrapped; the window cuts it at its edges.
-    f.lblTitle(0).setCaption(QString(60, QChar(0x0645)));
-    QVERIFY(f.lblTitle(0).width() > f.width());
-    QCOMPARE(f.lblTitle(0).height(), f.lblTitle(0).fontMetrics().height());
-}
-
-void TestLayout::tabOrderAndFirstFocus()
-{
-    MainFrm &f = *m_frm;
-    f.show();
-    QVERIFY(QTest::qWaitForWindowActive(&f));
-    QCOMPARE(QApplication::focusWidget(), f.cmdSearch);
-    const QList<QWidget *> order = {f.txtSearch, f.cmbR, f.cmdShowAll, f.cmdExit, f.cmdSearch};
-    for (QWidget *next : order) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), next);
-    }
-}
-
-void TestLayout::stackingOrder()
-{
     // Where the title labels overlap, the mid-grey one lies in front; the child windows lie in
     // front of every label.
-    MainFrm &f = *m_frm;
     f.lblTitle(0).setCaption(QStringLiteral("هيدروجين"));
     f.lblTitle(1).setCaption(QStringLiteral("هيدروجين"));
     const QPoint overlap = f.lblTitle(0).geometry().intersected(f.lblTitle(1).geometry()).center();
@@ -134,6 +88,10 @@ void TestLayout::stackingOrder()
         for (const QWidget *child : std::initializer_list<const QWidget *>{
                  f.cmdShowAll, f.cmbR, f.txtSearch, f.cmdSearch, f.cmdExit})
             QVERIFY(order.indexOf(label) < order.indexOf(child));
+    // A title wider than the window is not wrapped; the window cuts it at its edges.
+    f.lblTitle(0).setCaption(QString(60, QChar(0x0645)));
+    QVERIFY(f.lblTitle(0).width() > f.width());
+    QCOMPARE(f.lblTitle(0).height(), f.lblTitle(0).fontMetrics().height());
 }
 
 void TestLayout::pictures_data()
@@ -165,9 +123,14 @@ void TestLayout::pictures()
     }
 }
 
-void TestLayout::buttonFacesAndCard()
+void TestLayout::window()
 {
     MainFrm &f = *m_frm;
+    QCOMPARE(f.windowTitle(), QStringLiteral(" Orvane"));
+    QCOMPARE(f.minimumSize(), f.maximumSize()); // not resizable
+    QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(f.palette().color(QPalette::Window), QColor(231, 232, 233));
+    QCOMPARE(f.windowIcon().availableSizes().size(), 4); // 16, 32, 48 and 128 pixels
     const QImage window = f.grab().toImage();
     // Each button shows its stored face, 10 steps lighter than &H00E7E6D8&, and its own caption.
     const std::pair<const GButton *, QString> buttons[] = {
@@ -175,8 +138,8 @@ void TestLayout::buttonFacesAndCard()
         {f.cmdShowAll, QStringLiteral("عـرض الكـل")},
         {f.cmdExit, QStringLiteral("خـروج")}};
     for (const auto &[button, caption] : buttons) {
-        const QRect place = button->geometry();
-        QCOMPARE(QColor(window.pixel(place.topLeft() + QPoint(5, 4))), QColor(226, 240, 241));
+        QCOMPARE(QColor(window.pixel(button->geometry().topLeft() + QPoint(5, 4))),
+                 QColor(226, 240, 241));
         QCOMPARE(button->Caption(), caption);
     }
     // The card's eleven lines fit its label in the window font.

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QMap>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -14,64 +15,8 @@ QString resourcePath(const char *name)
     return QStringLiteral(ORVANE_RESOURCES_DIR "/") + QLatin1String(name);
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-// Picture rows are written down as runs, the way they are designed.
-struct Run
-{
-    int count;
-    QRgb colour;
-};
-
-QList<QRgb> expand(std::initializer_list<Run> runs)
-{
-    QList<QRgb> rows;
-    for (const Run &run : runs)
-        rows.append(QList<QRgb>(run.count, run.colour));
-    return rows;
-}
-
-// clang-format off
-QList<QRgb> barRows()
-{
-    return expand({
-        {2, 0xFFFFFF}, {1, 0x223344}, {1, 0xFFFFFF}, {2, 0xB3C3CB}, {1, 0x223344},
-        {1, 0xFDFDFE}, {1, 0xFAFCFC}, {1, 0xF7FAFB}, {1, 0xF4F7F9}, {1, 0xF1F5F7},
-        {1, 0xEDF2F5}, {1, 0xE9EFF2}, {1, 0xE5ECF0}, {1, 0xE0E9ED}, {1, 0xDCE6EB},
-        {1, 0xD7E3E8}, {1, 0xD2DFE5}, {1, 0xCEDCE3}, {1, 0xC9D8E0}, {1, 0xC4D5DD},
-        {1, 0xBFD1DA}, {1, 0xB9CDD7}, {1, 0xB4CAD4}, {1, 0xAFC6D1}, {1, 0xABC3CF},
-        {1, 0xFFFFFF}, {1, 0x223344}, {7, 0xB3C3CB}, {1, 0x223344}, {2, 0xFFFFFF},
-        {2, 0xB3C3CB},
-    });
-}
-
-QList<QRgb> panelRows()
-{
-    return expand({
-        {1, 0xFDFDFE}, {1, 0xFAFCFC}, {2, 0xF7FAFB}, {1, 0xF4F7F9}, {1, 0xF1F5F7},
-        {1, 0xEDF2F5}, {1, 0xE9EFF2}, {1, 0xE5ECF0}, {1, 0xE0E9ED}, {1, 0xDCE6EB},
-        {1, 0xD7E3E8}, {1, 0xD2DFE5}, {1, 0xCEDCE3}, {1, 0xC9D8E0}, {1, 0xC4D5DD},
-        {1, 0xBFD1DA}, {1, 0xB9CDD7}, {2, 0xB4CAD4}, {1, 0xAFC6D1}, {2, 0xABC3CF},
-        {8, 0xB3C3CB},
-    });
-}
-// clang-format on
-
-bool isBrown(QRgb c)
-{
-    return qRed(c) > qGreen(c) && qGreen(c) > qBlue(c) && qRed(c) >= 50 && qRed(c) <= 160;
-}
-
-bool isOrange(QRgb c)
-{
-    return qRed(c) >= 200 && qGreen(c) >= 80 && qGreen(c) <= 200 && qBlue(c) < 100;
-}
+// Rows of a picture and their colours.
+using Rows = QMap<int, QRgb>;
 
 } // namespace
 
@@ -89,27 +34,46 @@ private slots:
 
 void TestResources::picture_data()
 {
+    // The rows' colours, where the colour changes: the bar's ink lines and its gradient's ends,
+    // the panel's repeated gradient rows and its plain base.
     QTest::addColumn<QString>("path");
-    QTest::addColumn<QList<QRgb>>("rows");
-    QTest::newRow("bar") << resourcePath("bar.gif") << barRows();
-    QTest::newRow("panel") << resourcePath("panel.gif") << panelRows();
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("colours"); // all told: the gradients have 20 each
+    QTest::addColumn<Rows>("rows");
+    const QRgb white = 0xFFFFFF, ink = 0x223344, greyBlue = 0xB3C3CB;
+    QTest::newRow("bar") << resourcePath("bar.gif") << 41 << 23
+                         << Rows{{1, white}, {2, ink}, {3, white}, {4, greyBlue},
+                                            {6, ink}, {7, 0xFDFDFE}, {8, 0xFAFCFC},
+                                            {25, 0xAFC6D1}, {26, 0xABC3CF}, {27, white},
+                                            {28, ink}, {29, greyBlue}, {35, greyBlue},
+                                            {36, ink}, {38, white}, {39, greyBlue}};
+    QTest::newRow("panel") << resourcePath("panel.gif") << 31 << 21
+                           << Rows{{0, 0xFDFDFE}, {2, 0xF7FAFB}, {3, 0xF7FAFB},
+                                              {4, 0xF4F7F9}, {18, 0xB4CAD4}, {19, 0xB4CAD4},
+                                              {20, 0xAFC6D1}, {22, 0xABC3CF}, {23, greyBlue},
+                                              {30, greyBlue}};
 }
 
 void TestResources::picture()
 {
     QFETCH(QString, path);
-    QFETCH(QList<QRgb>, rows);
-    const int width = 41;
-
+    QFETCH(int, height);
+    QFETCH(int, colours);
+    QFETCH(Rows, rows);
     QImageReader reader(path);
     const QImage image = reader.read();
     QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
-    QCOMPARE(image.size(), QSize(width, int(rows.size())));
-
+    QCOMPARE(image.size(), QSize(41, height));
     // Every row one colour across the whole width.
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < width; ++x)
-            QCOMPARE(image.pixel(x, y) & 0xFFFFFF, rows[y]);
+    QSet<QRgb> seen;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < 41; ++x)
+            QCOMPARE(image.pixel(x, y), image.pixel(0, y));
+        seen.insert(image.pixel(0, y));
+    }
+    QCOMPARE(seen.size(), colours);
+    for (auto row = rows.cbegin(); row != rows.cend(); ++row)
+        QCOMPARE(image.pixel(0, row.key()) & 0xFFFFFF, row.value());
 }
 
 void TestResources::icon_data()
@@ -135,15 +99,20 @@ void TestResources::icon()
     const int last = size - 1;
     for (const QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
         QCOMPARE(qAlpha(image.pixel(corner)), 0);
-    const QRgb middle = image.pixel(size / 2, size / 2);
-    QVERIFY2(isBrown(middle) && qAlpha(middle) == 255, qPrintable(QString::number(middle, 16)));
-    const QRgb petal = image.pixel(size / 2, size / 5);
-    QVERIFY2(isOrange(petal) && qAlpha(petal) >= 128, qPrintable(QString::number(petal, 16)));
+    const QRgb m = image.pixel(size / 2, size / 2), p = image.pixel(size / 2, size / 5);
+    QVERIFY2(qRed(m) > qGreen(m) && qGreen(m) > qBlue(m) && qRed(m) >= 50 && qRed(m) <= 160 &&
+                 qAlpha(m) == 255,
+             qPrintable(QString::number(m, 16)));
+    QVERIFY2(qRed(p) >= 200 && qGreen(p) >= 80 && qGreen(p) <= 200 && qBlue(p) < 100 &&
+                 qAlpha(p) >= 128,
+             qPrintable(QString::number(p, 16)));
 
     // The window takes the 32-bit images (the last four) as raw pixels, in the order 48, 32, 16,
     // 128.
     if (index >= 3) {
-        const QByteArray raw = readAll(resourcePath("orvane-icon.rgba"));
+        QFile file(resourcePath("orvane-icon.rgba"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray raw = file.readAll();
         const qsizetype at = 4 * QMap<int, int>{{48, 0}, {32, 2304}, {16, 3328}, {128, 3584}}[size];
         QCOMPARE(raw.size(), 4 * (48 * 48 + 32 * 32 + 16 * 16 + 128 * 128));
         const QImage shown(reinterpret_cast<const uchar *>(raw.constData() + at), size, size,
