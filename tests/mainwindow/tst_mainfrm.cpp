@@ -151,7 +151,7 @@ void TestMainFrm::dropDown()
     QCOMPARE(view->palette().color(QPalette::Base), QColor(0xD8, 0xE6, 0xE7));
     QCOMPARE(view->palette().color(QPalette::Text), QColor(0x40, 0x40, 0x40));
 
-    // The keyboard picks as before.
+    // The keyboard still picks from the open list.
     QTest::keyClick(view, Qt::Key_Down);
     QTest::keyClick(view, Qt::Key_Return);
     QTRY_VERIFY(!popup->isVisible());
