@@ -433,6 +433,10 @@ private slots:
         // Pressed, hidden (stopping the timer), shown (restarting it) and released straight at
         // the button, unseen by the resting cursor: the first tick takes back the release's hover.
         QTRY_VERIFY(scene.timer()->isSleeping());
+        scene.button->hide(); // a hidden button stops its own timer
+        QVERIFY(!scene.timer()->isActive());
+        scene.button->show();
+        QTRY_VERIFY(scene.timer()->isSleeping());
         QTest::mousePress(scene.button, Qt::LeftButton, {}, scene.centre());
         scene.button->hide();
         QVERIFY(!scene.timer()->isActive());
