@@ -40,10 +40,10 @@ QString displayText(QString caption)
 }
 
 // 32 bits a pixel, as the window's backing store takes it.
-QImage asPixels(const QPixmap &picture)
+QImage asPixels(const QImage &picture)
 {
-    return picture.toImage().convertToFormat(
-        picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    return picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                             : QImage::Format_RGB32);
 }
 
 // Nearest neighbour, each target pixel taking the source pixel under its centre. Qt's own
@@ -176,7 +176,7 @@ void Image::paint(QPainter &painter, const QWidget *container) const
     if (ratio != std::floor(ratio)) {
         // At a fractional scale the picture's edges fall between device pixels, and the
         // painter's own stretching decides which pixels they cover.
-        painter.drawPixmap(place, m_picture);
+        painter.drawImage(place, m_picture);
         return;
     }
     const QSize pixels = place.size() * int(ratio);

@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QImage>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QRectF>
@@ -65,7 +66,7 @@ private:
 class Image
 {
 public:
-    void setPicture(const QPixmap &picture)
+    void setPicture(const QImage &picture)
     {
         m_picture = picture;
         m_stretchedTo = QSize();
@@ -77,7 +78,7 @@ public:
     void paint(QPainter &painter, const QWidget *container) const;
 
 private:
-    QPixmap m_picture;
+    QImage m_picture;
     mutable QPixmap m_stretched; // m_picture stretched to the height it last covered
     mutable QSize m_stretchedTo; // that size, in device pixels
     TwipsPlacement m_place;

@@ -63,6 +63,20 @@ QIcon windowIconImages()
     return icon;
 }
 
+// A band picture as raw pixels (red, green, blue, unused; rows from the top), read in place:
+// no image plug-in and no decoding before the window maps. Both pictures are 41 pixels wide.
+QImage bandPicture(Design::Picture picture)
+{
+    constexpr int Width = 41, BytesPerLine = Width * 4;
+    const QResource raw(picture == Design::Picture::Bar ? QStringLiteral(":/pictures/bar.rgbx")
+                                                        : QStringLiteral(":/pictures/panel.rgbx"));
+    const QImage image(raw.data(), Width, int(raw.size() / BytesPerLine), BytesPerLine,
+                       QImage::Format_RGBX8888);
+    // An image over outside data wants it on a 4-byte boundary, where compilers put it; were it
+    // not, a copy is.
+    return quintptr(raw.data()) % 4 == 0 ? image : image.copy();
+}
+
 QString aboutText()
 {
     return QStringLiteral("Orvane\r\nالإصـدار الثاني\r\nبرمجة وتصميم: فريق Orvane\r\n"
@@ -211,9 +225,7 @@ Label *MainFrm::createLabel(const Design::Control &c)
 void MainFrm::createImage(const Design::Control &c)
 {
     auto image = std::make_unique<Image>();
-    image->setPicture(QPixmap(c.picture == Design::Picture::Bar
-                                  ? QStringLiteral(":/pictures/bar.gif")
-                                  : QStringLiteral(":/pictures/panel.gif")));
+    image->setPicture(bandPicture(c.picture));
     image->setDesignedGeometry(c.twips);
     static const std::pair<const char *, ControlArray<Image> MainFrm::*> arrays[] = {
         {"img00001", &MainFrm::img00001}};

@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Writes the window's two band pictures, mainwindow/resources/bar.gif and panel.gif.
+"""Writes the window's two band pictures, mainwindow/resources/bar.gif and panel.gif, and the
+same pixels raw, bar.rgbx and panel.rgbx, which the window takes with no image plug-in and no
+decoding before it maps: four bytes a pixel (red, green, blue, 255), rows from the top.
 
 Rerun from the top of the repository after changing a row colour below:
 
@@ -141,6 +143,10 @@ def gif_bytes(rows, table_bits):
     return bytes(out)
 
 
+def raw_bytes(rows):
+    return b"".join(bytes([(c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF, 0xFF]) * WIDTH for c in rows)
+
+
 def main():
     repo = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     outdir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(repo, "mainwindow", "resources")
@@ -150,6 +156,10 @@ def main():
         with open(path, "wb") as f:
             f.write(gif_bytes(rows, table_bits))
         print(f"wrote {path}: {WIDTH} x {len(rows)}, {1 << table_bits}-colour table")
+        raw = os.path.splitext(path)[0] + ".rgbx"
+        with open(raw, "wb") as f:
+            f.write(raw_bytes(rows))
+        print(f"wrote {raw}")
 
 
 if __name__ == "__main__":

@@ -154,7 +154,7 @@ void TestLayout::pictureOfManyColoursStretched()
                                 {0xFF000000, 0xFFFFFFFF, 0xFF808080}};
     const QImage picture(reinterpret_cast<const uchar *>(colours), 3, 2, 12, QImage::Format_RGB32);
     Image image;
-    image.setPicture(QPixmap::fromImage(picture));
+    image.setPicture(picture);
     image.setDesignedGeometry(QRectF(0, 0, 2250, 60));
     QImage shown(150, 4, QImage::Format_RGB32);
     QPainter painter(&shown);

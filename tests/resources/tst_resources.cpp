@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's pictures and icon as the program reads them, through Qt's own GIF and ICO readers,
-// and the raw images the window takes from the icon.
+// The window's pictures and icon through Qt's own GIF and ICO readers, and the raw pixels the
+// window takes instead, which must show the same.
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -74,6 +74,15 @@ void TestResources::picture()
     QCOMPARE(seen.size(), colours);
     for (auto row = rows.cbegin(); row != rows.cend(); ++row)
         QCOMPARE(image.pixel(0, row.key()) & 0xFFFFFF, row.value());
+
+    // The window takes the same pixels raw: red, green, blue and an unused byte.
+    QFile file(path.chopped(3) + QLatin1String("rgbx"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray raw = file.readAll();
+    QCOMPARE(raw.size(), 41 * height * 4);
+    const QImage shown(reinterpret_cast<const uchar *>(raw.constData()), 41, height, 41 * 4,
+                       QImage::Format_RGBX8888);
+    QCOMPARE(shown.convertToFormat(image.format()), image);
 }
 
 void TestResources::icon_data()
