@@ -3,7 +3,7 @@
 
 #include <QtGlobal>
 
-// The built-in data, as constants the loader copies into the catalogue.
+// The built-in data, as constants the catalogue is loaded from.
 namespace ElementTable {
 
 struct Cell
@@ -12,20 +12,20 @@ struct Cell
     Type type;
     qint16 integer;
     double real;
-    const char *text; // UTF-8
+    const char16_t *text; // UTF-16, as are all texts below
 };
 
 struct Row
 {
-    const char *name; // UTF-8, as are all texts below
-    const char *symbol;
+    const char16_t *name;
+    const char16_t *symbol;
     qint16 atomicNumber;
     Cell molarMass;
     Cell density;
     Cell electronegativity;
-    const char *kind;
-    const char *discoverer;
-    const char *discoveryDate;
+    const char16_t *kind;
+    const char16_t *discoverer;
+    const char16_t *discoveryDate;
 };
 
 extern const Row rows[117];

@@ -24,6 +24,13 @@ ElementInfo &record(int n)
     return catalogue()[static_cast<std::size_t>(n - 1)];
 }
 
+// The table's texts are read in place: the table lives as long as the program.
+QString text(const char16_t *utf16)
+{
+    return QString::fromRawData(reinterpret_cast<const QChar *>(utf16),
+                                qsizetype(std::char_traits<char16_t>::length(utf16)));
+}
+
 VariantValue toValue(const ElementTable::Cell &cell)
 {
     switch (cell.type) {
@@ -34,7 +41,7 @@ VariantValue toValue(const ElementTable::Cell &cell)
     case ElementTable::Cell::Text:
         break;
     }
-    return VariantValue(QString::fromUtf8(cell.text));
+    return VariantValue(text(cell.text));
 }
 
 } // namespace
@@ -49,13 +56,13 @@ void LoadElements()
     for (int n = 1; n <= ElementCount; ++n) {
         const ElementTable::Row &row = ElementTable::rows[n - 1];
         ElementInfo &element = record(n);
-        element.Name = QString::fromUtf8(row.name);
-        element.Symbol = QString::fromUtf8(row.symbol);
+        element.Name = text(row.name);
+        element.Symbol = text(row.symbol);
         element.AtomicNumber = VariantValue(row.atomicNumber);
         element.MolarMass = toValue(row.molarMass);
-        element.Kind = QString::fromUtf8(row.kind);
-        element.Discoverer = QString::fromUtf8(row.discoverer);
-        element.DiscoveryDate = VariantValue(QString::fromUtf8(row.discoveryDate));
+        element.Kind = text(row.kind);
+        element.Discoverer = text(row.discoverer);
+        element.DiscoveryDate = VariantValue(text(row.discoveryDate));
         element.Density = toValue(row.density);
         element.Electronegativity = toValue(row.electronegativity);
     }
