@@ -67,6 +67,8 @@ def timed(w, argv, settle):
     rss = rss_kib(proc.pid)
     os.kill(proc.pid, signal.SIGKILL)
     _, _, usage = os.wait4(proc.pid, 0)
+    # Lets the X server drop the dead client's window and properties before the next one starts.
+    time.sleep(0.1)
     return t_map * 1e3, t_paint * 1e3, (usage.ru_utime + usage.ru_stime) * 1e3, rss / 1024
 
 
@@ -94,7 +96,7 @@ def main():
     p = argparse.ArgumentParser()
     p.add_argument("program")
     p.add_argument("bare")
-    p.add_argument("--runs", type=int, default=21)
+    p.add_argument("--runs", type=int, default=41)
     p.add_argument("--settle", type=float, default=0.5, help="seconds after the first paint")
     p.add_argument("--callgrind", action="store_true")
     a = p.parse_args()

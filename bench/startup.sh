@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 ensure_packages "${ORVANE_BUILD_PACKAGES[@]}" "${ORVANE_BENCH_PACKAGES[@]}"
 
 build=${1:-build-bench}
-runs=${2:-21}
+runs=${2:-41}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" --parallel 2 --target orvane bench_startup_bare
 
