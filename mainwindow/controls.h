@@ -2,8 +2,8 @@
 #pragma once
 
 #include <QComboBox>
-#include <QLabel>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QRectF>
