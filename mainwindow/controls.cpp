@@ -46,8 +46,13 @@ QImage asPixels(const QImage &picture)
                                                              : QImage::Format_RGB32);
 }
 
-// Nearest neighbour, each target pixel taking the source pixel under its centre. Qt's own
-// stretching paints through the raster engine, which starts helper threads for it.
+// Nearest neighbour: the source pixel (column or row) under the centre of a target one.
+int sourceIndex(int target, int targetSize, int sourceSize)
+{
+    return int((2 * target + 1) * qint64(sourceSize) / (2 * targetSize));
+}
+
+// Qt's own stretching paints through the raster engine, which starts helper threads for it.
 QImage stretched(const QImage &source, QSize size)
 {
     QImage target(size, source.format());
@@ -55,9 +60,9 @@ QImage stretched(const QImage &source, QSize size)
         return target;
     std::vector<int> columns(size_t(size.width()));
     for (int x = 0; x < size.width(); ++x)
-        columns[size_t(x)] = int((2 * x + 1) * qint64(source.width()) / (2 * size.width()));
+        columns[size_t(x)] = sourceIndex(x, size.width(), source.width());
     for (int y = 0, previous = -1; y < size.height(); ++y) {
-        const int row = int((2 * y + 1) * qint64(source.height()) / (2 * size.height()));
+        const int row = sourceIndex(y, size.height(), source.height());
         auto *to = reinterpret_cast<QRgb *>(target.scanLine(y));
         if (row == previous) {
             std::memcpy(to, target.constScanLine(y - 1), size_t(target.bytesPerLine()));
@@ -71,18 +76,26 @@ QImage stretched(const QImage &source, QSize size)
     return target;
 }
 
-// A picture whose every row is one colour is kept this wide and tiled across.
-constexpr int StripWidth = 64;
-
-bool rowsOfOneColour(const QImage &pixels)
+// The colour of each row of an opaque picture whose every row is one colour; empty for any
+// other picture.
+std::vector<QRgb> rowColours(const QImage &picture)
 {
+    if (picture.hasAlphaChannel())
+        return {};
+    const QImage pixels = asPixels(picture);
+    std::vector<QRgb> colours;
     for (int y = 0; y < pixels.height(); ++y) {
         const auto *row = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
         if (!std::all_of(row, row + pixels.width(), [row](QRgb pixel) { return pixel == row[0]; }))
-            return false;
+            return {};
+        colours.push_back(row[0]);
     }
-    return true;
+    return colours;
 }
+
+// Qt hands a fill or a blend clipped around child windows to helper threads once it has more
+// than about a hundred row pieces; a band of this many rows stays below that.
+constexpr int BandRows = 16;
 
 } // namespace
 
@@ -158,6 +171,14 @@ void Label::changeEvent(QEvent *event)
         fitToCaption();
 }
 
+void Image::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    m_rowColours = rowColours(picture);
+    m_stretched = QPixmap();
+    m_stretchedTo = QSize();
+}
+
 QRect Image::geometry(const QWidget *container) const
 {
     return m_place.geometry(container);
@@ -167,10 +188,8 @@ void Image::paint(QPainter &painter, const QWidget *container) const
 {
     if (m_picture.isNull())
         return;
-    // Stretched once to the size it covers in device pixels and then only copied: stretching on
-    // every paint costs each paint a resampling. No smoothing: the pictures are bands of one
-    // colour a row, and smoothing would blend neighbouring bands. A picture whose every row is
-    // one colour is kept as a narrow strip and tiled across: the same pixels in less memory.
+    // Stretched by nearest neighbour in device pixels, with no smoothing: the pictures are bands
+    // of one colour a row, and smoothing would blend neighbouring bands.
     const QRect place = geometry(container);
     const qreal ratio = painter.device()->devicePixelRatioF();
     if (ratio != std::floor(ratio)) {
@@ -180,21 +199,35 @@ void Image::paint(QPainter &painter, const QWidget *container) const
         return;
     }
     const QSize pixels = place.size() * int(ratio);
+    const auto band = [&](int y, int rows) {
+        return QRectF(place.left(), place.top() + y / ratio, place.width(), rows / ratio);
+    };
+    if (!m_rowColours.empty()) {
+        // Rows of one colour each: every run of device rows that takes one colour is filled,
+        // with no stretched copy to make or keep.
+        const auto colourAt = [&](int y) {
+            return m_rowColours[size_t(sourceIndex(y, pixels.height(), int(m_rowColours.size())))];
+        };
+        for (int y = 0, end = 0; y < pixels.height(); y = end) {
+            const QRgb colour = colourAt(y);
+            for (end = y + 1; end < pixels.height() && end - y < BandRows; ++end) {
+                if (colourAt(end) != colour)
+                    break;
+            }
+            painter.fillRect(band(y, end - y), QColor::fromRgb(colour));
+        }
+        return;
+    }
+    // Any other picture is stretched once to the size it covers and then only copied, a band of
+    // rows at a time.
     if (m_stretchedTo != pixels) {
-        const QImage picture = asPixels(m_picture);
-        const int width =
-            rowsOfOneColour(picture) ? qMin(StripWidth, pixels.width()) : pixels.width();
-        m_stretched = QPixmap::fromImage(stretched(picture, QSize(width, pixels.height())));
+        m_stretched = QPixmap::fromImage(stretched(asPixels(m_picture), pixels));
         m_stretched.setDevicePixelRatio(ratio);
         m_stretchedTo = pixels;
     }
-    // Copied a band of rows at a time: Qt hands a blend clipped around child windows to helper
-    // threads once it has more than about a hundred row pieces, and a band stays below that.
-    constexpr int BandRows = 16;
     for (int y = 0; y < pixels.height(); y += BandRows) {
         const int rows = qMin(BandRows, pixels.height() - y);
-        const QRectF band(place.left(), place.top() + y / ratio, place.width(), rows / ratio);
-        painter.drawTiledPixmap(band, m_stretched, QPointF(0, y / ratio));
+        painter.drawPixmap(band(y, rows), m_stretched, QRectF(0, y, pixels.width(), rows));
     }
 }
 

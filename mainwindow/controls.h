@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QRectF>
 
+#include <vector>
+
 class QPainter;
 
 // The window's standard controls, with the small interface its handlers use. Places and sizes
@@ -66,11 +68,7 @@ private:
 class Image
 {
 public:
-    void setPicture(const QImage &picture)
-    {
-        m_picture = picture;
-        m_stretchedTo = QSize();
-    }
+    void setPicture(const QImage &picture);
     void setDesignedGeometry(const QRectF &twips) { m_place.twips = twips; }
 
     // Where the picture lies in its container, mirrored when that lays out right to left.
@@ -79,7 +77,8 @@ public:
 
 private:
     QImage m_picture;
-    mutable QPixmap m_stretched; // m_picture stretched to the height it last covered
+    std::vector<QRgb> m_rowColours; // when every row is one colour, else empty
+    mutable QPixmap m_stretched;    // any other picture, stretched to the size it last covered
     mutable QSize m_stretchedTo; // that size, in device pixels
     TwipsPlacement m_place;
 };

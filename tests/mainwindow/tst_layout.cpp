@@ -23,6 +23,7 @@ private slots:
     void pictures_data();
     void pictures();
     void pictureOfManyColoursStretched();
+    void bandsAtTripleScale();
 
 private:
     std::unique_ptr<MainFrm> m_frm;
@@ -163,6 +164,26 @@ void TestLayout::pictureOfManyColoursStretched()
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 150; ++x)
             QCOMPARE(shown.pixel(x, y), colours[y / 2][x / 50]);
+}
+
+void TestLayout::bandsAtTripleScale()
+{
+    // Three rows over 17 pixels at three device pixels each: each row takes 17 of the 51 device
+    // rows, however the painting splits them.
+    const QRgb colours[3][2] = {
+        {0xFF102030, 0xFF102030}, {0xFF405060, 0xFF405060}, {0xFFC0D0E0, 0xFFC0D0E0}};
+    Image image;
+    image.setPicture(
+        QImage(reinterpret_cast<const uchar *>(colours), 2, 3, 8, QImage::Format_RGB32));
+    image.setDesignedGeometry(QRectF(0, 0, 2250, 255));
+    QImage shown(450, 51, QImage::Format_RGB32);
+    shown.setDevicePixelRatio(3);
+    QPainter painter(&shown);
+    image.paint(painter, nullptr);
+    painter.end();
+    for (int y = 0; y < 51; ++y)
+        for (int x : {0, 225, 449})
+            QCOMPARE(shown.pixel(x, y), colours[y / 17][0]);
 }
 
 ORVANE_TEST(TestLayout)
