@@ -43,21 +43,36 @@ void setColours(QWidget &widget, std::initializer_list<QPalette::ColorRole> role
     widget.setPalette(palette);
 }
 
+// An image over pixels compiled into the program, read in place. Such an image wants its data
+// on a 4-byte boundary, where compilers put it; were it not, a copy is.
+QImage imageOver(const uchar *pixels, int width, int height, QImage::Format format)
+{
+    const QImage image(pixels, width, height, width * 4, format);
+    return quintptr(pixels) % 4 == 0 ? image : image.copy();
+}
+
 // The 32-bit images of the program's icon, as the window hands them to the desktop and in that
-// order: raw pixels need no image plug-in and no decoding before the window maps.
+// order. They are stored premultiplied, as little-endian 0xAARRGGBB words: the form a pixmap
+// keeps, so a pixmap takes them in place, with no image plug-in, decoding or conversion before
+// the window maps.
 QIcon windowIconImages()
 {
     QIcon icon;
-    const QByteArray pixels =
-        QResource(QStringLiteral(":/icons/orvane-icon.rgba")).uncompressedData();
+    const QResource raw(QStringLiteral(":/icons/orvane-icon.argb32pm"));
     qsizetype at = 0;
     for (int size : {48, 32, 16, 128}) {
         const qsizetype bytes = qsizetype(size) * size * 4;
-        if (at + bytes > pixels.size())
+        if (at + bytes > raw.size())
             break;
-        const auto *data = reinterpret_cast<const uchar *>(pixels.constData() + at);
-        icon.addPixmap(
-            QPixmap::fromImage(QImage(data, size, size, size * 4, QImage::Format_RGBA8888)));
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+        icon.addPixmap(QPixmap::fromImage(
+            imageOver(raw.data() + at, size, size, QImage::Format_ARGB32_Premultiplied)));
+#else
+        // The bytes are blue, green, red and alpha: read as red, green, blue and alpha, swapped.
+        icon.addPixmap(QPixmap::fromImage(
+            imageOver(raw.data() + at, size, size, QImage::Format_RGBA8888_Premultiplied)
+                .rgbSwapped()));
+#endif
         at += bytes;
     }
     return icon;
@@ -67,14 +82,10 @@ QIcon windowIconImages()
 // no image plug-in and no decoding before the window maps. Both pictures are 41 pixels wide.
 QImage bandPicture(Design::Picture picture)
 {
-    constexpr int Width = 41, BytesPerLine = Width * 4;
+    constexpr int Width = 41;
     const QResource raw(picture == Design::Picture::Bar ? QStringLiteral(":/pictures/bar.rgbx")
                                                         : QStringLiteral(":/pictures/panel.rgbx"));
-    const QImage image(raw.data(), Width, int(raw.size() / BytesPerLine), BytesPerLine,
-                       QImage::Format_RGBX8888);
-    // An image over outside data wants it on a 4-byte boundary, where compilers put it; were it
-    // not, a copy is.
-    return quintptr(raw.data()) % 4 == 0 ? image : image.copy();
+    return imageOver(raw.data(), Width, int(raw.size() / (Width * 4)), QImage::Format_RGBX8888);
 }
 
 QString aboutText()

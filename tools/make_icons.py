@@ -4,7 +4,7 @@
 
   packaging/icons/hicolor/<N>x<N>/apps/org.orvane.Orvane.png   N = 16 32 48 64 128 256
   mainwindow/resources/orvane.ico                                seven images, see ICO_IMAGES
-  mainwindow/resources/orvane-icon.rgba                          the window's icon, see below
+  mainwindow/resources/orvane-icon.argb32pm                      the window's icon, see below
 
 Rerun from anywhere after editing the SVG, then look at the PNGs and commit all of them:
 
@@ -31,9 +31,11 @@ REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 SVG = os.path.join(REPO, "packaging", "orvane.svg")
 HICOLOR = os.path.join(REPO, "packaging", "icons", "hicolor")
 ICO = os.path.join(REPO, "mainwindow", "resources", "orvane.ico")
-# The 32-bit images of the ICO as the window hands them to the desktop, in that order: raw RGBA
-# rows one image after the other, so the program takes them without decoding anything.
-WINDOW_ICON = os.path.join(REPO, "mainwindow", "resources", "orvane-icon.rgba")
+# The 32-bit images of the ICO as the window hands them to the desktop, in that order, one after
+# the other in the form Qt keeps a window icon's pixmaps in: 32-bit little-endian words
+# 0xAARRGGBB with each colour already multiplied by its alpha. The program then neither decodes
+# nor converts anything before its window maps.
+WINDOW_ICON = os.path.join(REPO, "mainwindow", "resources", "orvane-icon.argb32pm")
 WINDOW_ICON_SIZES = [48, 32, 16, 128]
 
 
@@ -190,6 +192,19 @@ def entry_8bit(size, rows):
     return bmp_header(size, 8, len(pixels) + len(mask)) + body
 
 
+# ---- the window's icon ----
+
+def premultiplied(rows):
+    """Little-endian 0xAARRGGBB words, each colour times alpha / 255 rounded to nearest, as Qt's
+    conversion to premultiplied ARGB32 gives it."""
+    out = bytearray()
+    for row in rows:
+        for x in range(0, len(row), 4):
+            r, g, b, a = row[x:x + 4]
+            out += bytes([(b * a + 127) // 255, (g * a + 127) // 255, (r * a + 127) // 255, a])
+    return bytes(out)
+
+
 def ico_bytes(images):
     """images: list of (size, bits, entry bytes)."""
     directory = struct.pack("<HHH", 0, 1, len(images))
@@ -234,7 +249,7 @@ def main():
 
     with open(WINDOW_ICON, "wb") as f:
         for size in WINDOW_ICON_SIZES:
-            f.write(b"".join(rendered[size]))
+            f.write(premultiplied(rendered[size]))
     print(f"wrote {WINDOW_ICON}: " + ", ".join(f"{s}px" for s in WINDOW_ICON_SIZES))
 
 

@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QSet>
 #include <QTest>
+#include <QtEndian>
 
 namespace {
 
@@ -117,16 +118,19 @@ void TestResources::icon()
              qPrintable(QString::number(p, 16)));
 
     // The window takes the 32-bit images (the last four) as raw pixels, in the order 48, 32, 16,
-    // 128.
+    // 128: little-endian 0xAARRGGBB words, premultiplied as Qt premultiplies them.
     if (index >= 3) {
-        QFile file(resourcePath("orvane-icon.rgba"));
+        QFile file(resourcePath("orvane-icon.argb32pm"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray raw = file.readAll();
-        const qsizetype at = 4 * QMap<int, int>{{48, 0}, {32, 2304}, {16, 3328}, {128, 3584}}[size];
         QCOMPARE(raw.size(), 4 * (48 * 48 + 32 * 32 + 16 * 16 + 128 * 128));
-        const QImage shown(reinterpret_cast<const uchar *>(raw.constData() + at), size, size,
-                           4 * size, QImage::Format_RGBA8888);
-        QCOMPARE(shown.convertToFormat(image.format()), image);
+        const qsizetype at = 4 * QMap<int, int>{{48, 0}, {32, 2304}, {16, 3328}, {128, 3584}}[size];
+        QImage shown(size, size, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                shown.setPixel(
+                    x, y, qFromLittleEndian<quint32>(raw.constData() + at + 4 * (y * size + x)));
+        QCOMPARE(shown, image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 }
 
