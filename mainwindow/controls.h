@@ -79,7 +79,7 @@ private:
     QImage m_picture;
     std::vector<QRgb> m_rowColours; // when every row is one colour, else empty
     mutable QPixmap m_stretched;    // any other picture, stretched to the size it last covered
-    mutable QSize m_stretchedTo; // that size, in device pixels
+    mutable QSize m_stretchedTo;    // that size, in device pixels
     TwipsPlacement m_place;
 };
 
