@@ -52,7 +52,8 @@ int sourceIndex(int target, int targetSize, int sourceSize)
     return int((2 * target + 1) * qint64(sourceSize) / (2 * targetSize));
 }
 
-// Qt's own stretching paints through the raster engine, which starts helper threads for it.
+// The picture stretched to a size, by nearest neighbour and by hand: Qt's own stretching paints
+// through the raster engine, which starts helper threads for it.
 QImage stretched(const QImage &source, QSize size)
 {
     QImage target(size, source.format());
