@@ -74,11 +74,13 @@ QString trimSpaces(QStringView text)
 
 QString numberToText(double value, const QLocale &locale)
 {
-    // QString::number is locale-free (ASCII digits, "."); only the separator is the locale's.
-    // Formatting through QLocale itself would write Arabic-Indic digits in Arabic locales.
+    // QString::number is locale-free (ASCII digits, "."); only the separator may be the locale's.
+    // Formatting through QLocale itself would write Arabic-Indic digits in Arabic locales. A
+    // locale with digits of its own has the separator of those digits ("٫" with Arabic-Indic
+    // ones), which must not stand between ASCII digits: there the ASCII digits' "." stays.
     QString text = QString::number(value, 'f', QLocale::FloatingPointShortest);
     const qsizetype point = text.indexOf(u'.');
-    if (point >= 0)
+    if (point >= 0 && locale.zeroDigit() == u"0")
         text.replace(point, 1, locale.decimalPoint());
     return text;
 }

@@ -33,7 +33,8 @@ QString foldCase(QStringView text);
 QString trimSpaces(QStringView text);
 
 // The shortest decimal that reads back as the same double, in ASCII digits, without exponent
-// or group separators, with the locale's decimal separator.
+// or group separators, with the locale's decimal separator where the locale writes ASCII
+// digits itself, and "." where it has digits of its own.
 QString numberToText(double value, const QLocale &locale = QLocale());
 
 } // namespace TextServices
