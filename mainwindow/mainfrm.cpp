@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <utility>
@@ -302,7 +303,7 @@ std::optional<QPointF> MainFrm::centredPosition(QSizeF screenTwips, QSizeF windo
     const float top = (float(screenTwips.height()) - float(windowTwips.height())) / 2.0f;
     if (!std::isfinite(left) || !std::isfinite(top))
         return std::nullopt;
-    return QPointF(double(left), double(top));
+    return QPointF(double(std::max(left, 0.0f)), double(std::max(top, 0.0f)));
 }
 
 void MainFrm::Form_Load()
@@ -319,11 +320,13 @@ void MainFrm::CenterForm(MainFrm &window)
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QSize screenPixels = screen->geometry().size();
+    const QRect screenPixels = screen->geometry();
     const QSizeF screenTwips(Twips::fromPixels(screenPixels.width()),
                              Twips::fromPixels(screenPixels.height()));
+    // The place is the screen's own; the screen need not start where the desktop does.
     if (const auto place = centredPosition(screenTwips, QSizeF(Width(), Height())))
-        window.Move(float(place->x()), float(place->y()));
+        window.Move(float(place->x()) + Twips::fromPixels(screenPixels.x()),
+                    float(place->y()) + Twips::fromPixels(screenPixels.y()));
 }
 
 void MainFrm::showEvent(QShowEvent *event)

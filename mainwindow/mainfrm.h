@@ -36,8 +36,9 @@ public:
 
     int MousePointer() const { return m_mousePointer; }
 
-    // Where CenterForm puts a window: half the difference of the sizes, in single precision,
-    // neither rounded nor clamped. Empty when the arithmetic fails.
+    // Where CenterForm puts a window on the screen: half the difference of the sizes, in single
+    // precision and not rounded; but never above or left of the screen, where the title bar
+    // could not be reached. Empty when the arithmetic fails.
     static std::optional<QPointF> centredPosition(QSizeF screenTwips, QSizeF windowTwips);
 
 signals:

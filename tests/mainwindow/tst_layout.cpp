@@ -17,6 +17,8 @@ private slots:
     void cleanup() { m_frm.reset(); }
 
     void window();
+    void centring_data();
+    void centring();
     void places_data();
     void places();
     void labels();
@@ -146,6 +148,31 @@ void TestLayout::window()
     // The card's eleven lines fit its label in the window font.
     emit f.cmdShowAll->Click();
     QVERIFY(11 * f.lblDescription->fontMetrics().lineSpacing() <= f.lblDescription->height());
+}
+
+void TestLayout::centring_data()
+{
+    // Screen and window (frame included) in twips, and the window's place: half the difference
+    // in single precision, not rounded, but never above or left of the screen.
+    QTest::addColumn<QSizeF>("screen");
+    QTest::addColumn<QSizeF>("window");
+    QTest::addColumn<QPointF>("place");
+    const QSizeF window(5850, 7261);
+    QTest::newRow("1024 x 768, half twips")
+        << QSizeF(15360, 11520) << QSizeF(5851, 7261) << QPointF(4754.5, 2129.5);
+    QTest::newRow("1280 x 1024") << QSizeF(19200, 15360) << window << QPointF(6675, 4049.5);
+    QTest::newRow("640 x 400, top at the edge") << QSizeF(9600, 6000) << window << QPointF(1875, 0);
+    QTest::newRow("320 x 240, both at the edge") << QSizeF(4800, 3600) << window << QPointF(0, 0);
+    QTest::newRow("just fits") << window << window << QPointF(0, 0);
+    QTest::newRow("no size, no place") << QSizeF(qInf(), 100) << window << QPointF(-1, -1);
+}
+
+void TestLayout::centring()
+{
+    QFETCH(QSizeF, screen);
+    QFETCH(QSizeF, window);
+    QFETCH(QPointF, place);
+    QCOMPARE(MainFrm::centredPosition(screen, window).value_or(QPointF(-1, -1)), place);
 }
 
 void TestLayout::pictureOfManyColoursStretched()

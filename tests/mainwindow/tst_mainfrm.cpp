@@ -83,14 +83,6 @@ void TestMainFrm::startup()
     for (const auto &[control, name] : bound)
         QCOMPARE(f.findChild<QWidget *>(QLatin1String(name)), control);
 
-    // Half the difference in single precision, neither rounded nor clamped.
-    const auto at = [](QSizeF screen, QSizeF window) {
-        return MainFrm::centredPosition(screen, window).value_or(QPointF(qInf(), qInf()));
-    };
-    QCOMPARE(at({15360, 11520}, {5851, 7261}), QPointF(4754.5, 2129.5));
-    QCOMPARE(at({4800, 3600}, {5850, 7261}), QPointF(-525, -1830.5));
-    QVERIFY(!MainFrm::centredPosition({qInf(), 100}, {5850, 7260}));
-
     // On the 800 x 800 screen: before the first show the frame is unknown, so the client area
     // is centred; once shown, the frame (2 pixels a side here) is.
     QCOMPARE(f.pos(), QPoint(209, 174));
