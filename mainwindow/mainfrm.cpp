@@ -13,6 +13,7 @@
 #include "textservices.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -20,6 +21,7 @@
 #include <QPainter>
 #include <QResource>
 #include <QScreen>
+#include <QStyle>
 #include <QWindow>
 
 #include <algorithm>
@@ -42,6 +44,26 @@ void setColours(QWidget &widget, std::initializer_list<QPalette::ColorRole> role
     for (QPalette::ColorRole role : roles)
         palette.setColor(role, SystemColors::toQColor(colour));
     widget.setPalette(palette);
+}
+
+// A field's palette: the designed colours behind and of its text, and the style's own standard
+// colours for every other role, all of them set. A role left unset would come from the
+// desktop's palette, where a dark one puts light arrows on the drop-down list's light scroll bar.
+QPalette fieldPalette(quint32 backColor, quint32 foreColor)
+{
+    QPalette palette = QApplication::style()->standardPalette();
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            palette.setBrush(g, r, palette.brush(g, r));
+        }
+    }
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button})
+        palette.setColor(role, SystemColors::toQColor(backColor));
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, SystemColors::toQColor(foreColor));
+    return palette;
 }
 
 // An image over pixels compiled into the program, read in place. Such an image wants its data
@@ -208,8 +230,7 @@ Field *MainFrm::createField(const Design::Control &c, Field *MainFrm::*member)
     auto *field = new Field(this);
     this->*member = field;
     field->setGeometry(Twips::toPixels(c.twips));
-    setColours(*field, {QPalette::Base, QPalette::Button}, c.backColor);
-    setColours(*field, {QPalette::Text, QPalette::ButtonText}, c.foreColor);
+    field->setPalette(fieldPalette(c.backColor, c.foreColor));
     return field;
 }
 

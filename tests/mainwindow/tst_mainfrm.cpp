@@ -8,6 +8,7 @@
 #include "testmain.h"
 
 #include <QAbstractItemView>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -45,6 +46,7 @@ private slots:
     void startup();
     void dropDown_data();
     void dropDown();
+    void darkDesktop();
 
     void search_data();
     void search();
@@ -149,6 +151,29 @@ void TestMainFrm::dropDown()
     QTRY_VERIFY(!popup->isVisible());
     QCOMPARE(f.cmbR->ListIndex(), 41);
     QCOMPARE(f.lblTitle(0).Caption(), Elements(42).Name);
+}
+
+void TestMainFrm::darkDesktop()
+{
+    // The window and its open list look the same whatever palette the desktop starts it with.
+    const auto seen = [] {
+        MainFrm f;
+        f.show();
+        Q_UNUSED(QTest::qWaitForWindowExposed(&f));
+        f.cmdShowAll_Click();
+        f.cmbR->showPopup();
+        QWidget *list = f.cmbR->view()->window();
+        Q_UNUSED(QTest::qWaitFor([list] { return list->isVisible(); }));
+        return QList<QImage>{f.grab().toImage(), list->grab().toImage()};
+    };
+    const QList<QImage> light = seen();
+    const auto restore = qScopeGuard([desktop = QApplication::palette()] {
+        QApplication::setPalette(desktop);
+    });
+    QPalette dark(QColor(0x35, 0x35, 0x35)); // light text on dark grey
+    dark.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+    QApplication::setPalette(dark);
+    QCOMPARE(seen(), light);
 }
 
 void TestMainFrm::search_data()
