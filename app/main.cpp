@@ -2,6 +2,7 @@
 #include "commandline.h"
 #include "fonts.h"
 #include "mainfrm.h"
+#include "program.h"
 
 #include <QApplication>
 
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Orvane"));
     // Lets desktops match the window to its launcher entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
+    Program::translateQt();
     Fonts::reportMissingArabic();
 
     MainFrm window;

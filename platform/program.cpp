@@ -2,6 +2,7 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 namespace Program {
 namespace {
@@ -9,6 +10,16 @@ namespace {
 int beeps = 0;
 
 } // namespace
+
+QTranslator *translateQt(const QString &folder)
+{
+    auto *translator = new QTranslator(qApp);
+    if (translator->load(QStringLiteral("qtbase_ar"), folder) &&
+        QCoreApplication::installTranslator(translator))
+        return translator;
+    delete translator;
+    return nullptr;
+}
 
 void yield()
 {

@@ -1,8 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Services of the runtime the window's handlers call.
+#include <QLibraryInfo>
+#include <QString>
+
+class QTranslator;
+
+// Services of the runtime the program and the window's handlers call.
 namespace Program {
+
+// Puts Qt's own texts (the standard edit and scroll-bar menus) into Arabic, the program's only
+// language, whatever the desktop's, and so lays Qt's own windows out right to left. The
+// translator belongs to the application; nullptr, and everything stays as it was, when Qt's
+// Arabic translation is not installed in the folder.
+QTranslator *translateQt(
+    const QString &folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
 // Lets the event loop handle every pending event, then returns.
 void yield();

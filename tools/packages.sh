@@ -28,8 +28,10 @@ ensure_packages() {
         { grep --line-buffered -E '^(Get:|Setting up )' || true; }
 }
 
-# What building and starting the program needs.
-ORVANE_BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-noto-core fonts-dejavu-core)
+# What building and starting the program needs; Qt's own translations put its standard menus
+# into Arabic.
+ORVANE_BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-noto-core fonts-dejavu-core
+    qt6-translations-l10n)
 
 # What the packaging tests need on top: the desktop-entry and AppStream validators, what CPack
 # uses to build the .deb and work out its library dependencies, and lintian to judge the .deb;

@@ -8,16 +8,19 @@
 #include "testmain.h"
 
 #include <QAbstractItemView>
+#include <QMenu>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 
 #include <memory>
 #include <numeric>
 
 using MElementsInformations::ElementCount;
 using MElementsInformations::Elements;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -47,6 +50,7 @@ private slots:
     void dropDown_data();
     void dropDown();
     void darkDesktop();
+    void qtMenusInArabic();
 
     void search_data();
     void search();
@@ -174,6 +178,46 @@ void TestMainFrm::darkDesktop()
     dark.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
     QApplication::setPalette(dark);
     QCOMPARE(seen(), light);
+}
+
+void TestMainFrm::qtMenusInArabic()
+{
+    // Qt's own menus speak the window's language, right to left; without the translation they
+    // stay as they are.
+    QVERIFY(!Program::translateQt(QStringLiteral("/nonexistent")));
+    QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
+    const std::unique_ptr<QTranslator> arabic(Program::translateQt());
+    QVERIFY2(arabic, "Qt's Arabic translation is missing: install qt6-translations-l10n");
+    MainFrm &f = *m_frm;
+    const auto texts = [](const QMenu &menu) {
+        QStringList shown;
+        for (const QAction *action : menu.actions())
+            shown << action->text().section(u'\t', 0, 0);
+        return shown;
+    };
+    const std::unique_ptr<QMenu> edit(f.txtSearch->createStandardContextMenu());
+    QCOMPARE(edit->layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(texts(*edit), (QStringList{QStringLiteral("&تراجع"), QStringLiteral("أ&عد"), {},
+                                        QStringLiteral("&قصّ"), QStringLiteral("ا&نسخ"),
+                                        QStringLiteral("أل&صق"), QStringLiteral("احذف"), {},
+                                        QStringLiteral("حدّد الكلّ")}));
+
+    // The open list's scroll-bar menu runs modally: read it from inside, then close it.
+    f.show();
+    f.cmdShowAll_Click();
+    f.cmbR->showPopup();
+    QScrollBar *bar = f.cmbR->view()->verticalScrollBar();
+    QStringList scrollMenu;
+    QTimer::singleShot(0, bar, [&] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            scrollMenu = texts(*menu).mid(0, 4) << (menu->isRightToLeft() ? u"rtl"_s : u"ltr"_s);
+            menu->close();
+        }
+    });
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 20), bar->mapToGlobal(QPoint(3, 20)));
+    QApplication::sendEvent(bar, &click);
+    QCOMPARE(scrollMenu, (QStringList{QStringLiteral("مرّر إلى هنا"), {}, QStringLiteral("الأعلى"),
+                                      QStringLiteral("الأسفل"), u"rtl"_s}));
 }
 
 void TestMainFrm::search_data()
