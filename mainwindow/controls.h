@@ -114,6 +114,9 @@ private:
     QStyle *m_dropDownStyle = nullptr;
 };
 
+// A one-line text box without a length limit. Its undo history is forgotten whenever the edits
+// since it was last forgotten may have touched more than UndoBudget characters, so that large
+// pastes cannot grow it without end; the text, the cursor and the selection stay.
 class TextBox : public QLineEdit
 {
     Q_OBJECT
@@ -121,5 +124,13 @@ class TextBox : public QLineEdit
 public:
     explicit TextBox(QWidget *parent = nullptr);
 
+    static constexpr qsizetype UndoBudget = 1 << 17;
+
     QString Text() const { return text(); }
+
+private:
+    void takeEdit(const QString &text);
+
+    QString m_lastText;
+    qsizetype m_undoCharge = 0;
 };

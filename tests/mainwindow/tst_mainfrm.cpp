@@ -8,6 +8,7 @@
 #include "testmain.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QMenu>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -51,6 +52,7 @@ private slots:
     void dropDown();
     void darkDesktop();
     void qtMenusInArabic();
+    void pastesKeepUndoBounded();
 
     void search_data();
     void search();
@@ -218,6 +220,38 @@ void TestMainFrm::qtMenusInArabic()
     QApplication::sendEvent(bar, &click);
     QCOMPARE(scrollMenu, (QStringList{QStringLiteral("مرّر إلى هنا"), {}, QStringLiteral("الأعلى"),
                                       QStringLiteral("الأسفل"), u"rtl"_s}));
+}
+
+void TestMainFrm::pastesKeepUndoBounded()
+{
+    // Typing and pasting are undone as usual, but an undo history fed large pastes reaches back
+    // over the last of them only: Qt keeps 20 bytes for every character pasted or replaced.
+    const auto paste = [](TextBox &box, char16_t letter, int length) {
+        QGuiApplication::clipboard()->setText(QString(length, QChar(letter)));
+        QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    };
+    MainFrm &f = *m_frm;
+    TextBox &box = *f.txtSearch;
+    QTest::keyClicks(&box, u"Fe"_s);
+    box.undo();
+    QCOMPARE(box.text(), QString());
+    for (char16_t letter = u'a'; letter < u'a' + 20; ++letter) {
+        paste(box, letter, 60000);
+        f.cmdSearch_Click();
+    }
+    QCOMPARE(box.cursorPosition(), 60000);
+    for (int undone = 0; box.isUndoAvailable() && undone < 100; ++undone)
+        box.undo();
+    QVERIFY(box.text() == QString(60000, u's') || box.text() == QString(60000, u't'));
+
+    // What an undo brings back stays as it was when the history goes with it.
+    TextBox other;
+    paste(other, u'x', 30000);
+    paste(other, u'y', 30000);
+    other.undo();
+    QVERIFY(!other.isUndoAvailable());
+    QCOMPARE(other.selectedText(), QString(30000, u'x'));
 }
 
 void TestMainFrm::search_data()
