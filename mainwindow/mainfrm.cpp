@@ -46,10 +46,11 @@ void setColours(QWidget &widget, std::initializer_list<QPalette::ColorRole> role
     widget.setPalette(palette);
 }
 
-// A field's palette: the designed colours behind and of its text, and the style's own standard
-// colours for every other role, all of them set. A role left unset would come from the
-// desktop's palette, where a dark one puts light arrows on the drop-down list's light scroll bar.
-QPalette fieldPalette(quint32 backColor, quint32 foreColor)
+// A field's palette: the designed colours behind and of its text, the window's own colour
+// around it, and the style's standard colours for every other role, all of them set. A role left
+// unset would come from the desktop's palette, where a dark one puts light arrows on the
+// drop-down list's light scroll bar.
+QPalette fieldPalette(const Design::Control &field)
 {
     QPalette palette = QApplication::style()->standardPalette();
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
@@ -59,10 +60,11 @@ QPalette fieldPalette(quint32 backColor, quint32 foreColor)
             palette.setBrush(g, r, palette.brush(g, r));
         }
     }
+    palette.setColor(QPalette::Window, SystemColors::toQColor(Design::window().backColor));
     for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button})
-        palette.setColor(role, SystemColors::toQColor(backColor));
+        palette.setColor(role, SystemColors::toQColor(field.backColor));
     for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, SystemColors::toQColor(foreColor));
+        palette.setColor(role, SystemColors::toQColor(field.foreColor));
     return palette;
 }
 
@@ -230,7 +232,7 @@ Field *MainFrm::createField(const Design::Control &c, Field *MainFrm::*member)
     auto *field = new Field(this);
     this->*member = field;
     field->setGeometry(Twips::toPixels(c.twips));
-    field->setPalette(fieldPalette(c.backColor, c.foreColor));
+    field->setPalette(fieldPalette(c));
     return field;
 }
 
