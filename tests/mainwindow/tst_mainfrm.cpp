@@ -147,9 +147,10 @@ void TestMainFrm::dropDown()
     for (int x = 0; x < rows.width(); ++x)
         ink += (qGray(rows.pixel(x, y)) < 128) * (x < rows.width() / 3 ? -100 : 1);
     QVERIFY(ink > 0);
-    // The box's colours: &H00E7E6D8& behind &H00404040& text.
+    // The box's colours: &H00E7E6D8& behind &H00404040& text, the window's &H00E9E8E7& around.
     QCOMPARE(view->palette().color(QPalette::Base), QColor(0xD8, 0xE6, 0xE7));
     QCOMPARE(view->palette().color(QPalette::Text), QColor(0x40, 0x40, 0x40));
+    QCOMPARE(popup->palette().color(QPalette::Window), QColor(0xE7, 0xE8, 0xE9));
 
     // The keyboard still picks from the open list.
     QTest::keyClick(view, Qt::Key_Down);
