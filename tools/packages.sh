@@ -29,14 +29,14 @@ ensure_packages() {
 }
 
 # What building and starting the program needs.
-ORVANE_BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-noto-core fonts-dejavu-core)
+ORVANE_BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-noto-core fonts-dejavu-core qt6-wayland)
 
 # What the packaging tests need on top: the desktop-entry and AppStream validators, what CPack
 # uses to build the .deb and work out its library dependencies, and lintian to judge the .deb;
 # an X server, a session bus and the accessibility bus with its Python client for the
-# screen-reader test.
+# screen-reader test; a headless Wayland compositor for the Wayland test.
 ORVANE_TEST_PACKAGES=(appstream desktop-file-utils dpkg-dev file lintian
-    xvfb xauth dbus at-spi2-core python3-pyatspi)
+    xvfb xauth dbus at-spi2-core python3-pyatspi weston)
 
 # What the benchmarks need beyond the build: an X server for the idle measurement (bench/idle.sh),
 # a pointer driver to rest the pointer over the whole program's button; an X client library to

@@ -67,9 +67,12 @@ names() { dpkg-deb -f "$deb" "$1" | tr ',' '\n' | sed 's/(.*)//; s/[[:space:]]//
 for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-dejavu-core; do
     names Depends | grep -qxF "$package" || fail "Depends lacks $package: $(dpkg-deb -f "$deb" Depends)"
 done
-# DejaVu covers Arabic; the large Noto set is only recommended.
-names Recommends | grep -qxF fonts-noto-core || fail "Recommends lacks fonts-noto-core"
-names Depends | grep -qxF fonts-noto-core && fail "fonts-noto-core is a hard dependency"
+# DejaVu covers Arabic; the large Noto set is only recommended, and so is Qt's Wayland plugin,
+# which an X session does without.
+for package in fonts-noto-core qt6-wayland; do
+    names Recommends | grep -qxF "$package" || fail "Recommends lacks $package"
+    if names Depends | grep -qxF "$package"; then fail "$package is a hard dependency"; fi
+done
 
 # Pedantic and informational notes are shown, not counted.
 if ! lintian --fail-on error,warning --pedantic --display-info "$deb" >"$work/lintian.log" 2>&1; then
