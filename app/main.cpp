@@ -2,6 +2,7 @@
 #include "commandline.h"
 #include "fonts.h"
 #include "mainfrm.h"
+#include "quitsignals.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     CommandLine::beginPlatformStart();
     QApplication app(argc, argv);
     CommandLine::endPlatformStart();
+    QuitSignals::closeWindowsOnQuitSignals();
     QApplication::setApplicationName(QStringLiteral("Orvane"));
     // Lets desktops match the window to its launcher entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
