@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QList>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -54,20 +55,55 @@ std::mutex heldMutex;
 QList<HeldMessage> held;
 QtMessageHandler previousHandler = nullptr;
 
+// "DISPLAY is \":1\"", for those of the variables that are set.
+QStringList displaySettings(std::initializer_list<const char *> variables)
+{
+    QStringList settings;
+    for (const char *variable : variables) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            settings << QStringLiteral("%1 is \"%2\"")
+                            .arg(QLatin1String(variable), qEnvironmentVariable(variable));
+    }
+    return settings;
+}
+
+// Qt tries its platforms in turn and says why each one failed: a plugin it could not find is
+// not installed; one it found but could not load had no display to reach.
+QStringList platformsQtCouldNot(const char *verb)
+{
+    const QString opening =
+        QStringLiteral("Could not %1 the Qt platform plugin \"").arg(QLatin1String(verb));
+    QStringList names;
+    for (const HeldMessage &message : std::as_const(held)) {
+        if (qstrcmp(message.category, "qt.qpa.plugin") == 0 && message.text.startsWith(opening))
+            names << message.text.section(QLatin1Char('"'), 1, 1);
+    }
+    return names;
+}
+
 QString displayProblem()
 {
+    const QStringList notFound = platformsQtCouldNot("find");
+    if (std::any_of(notFound.cbegin(), notFound.cend(), [](const QString &name) {
+            return name == QLatin1String("wayland") || name.startsWith(QLatin1String("wayland-"));
+        })) {
+        QString problem = QStringLiteral(
+            "Qt's Wayland plugin is not installed (install the package qt6-wayland)");
+        // Qt went on to the X display, which did not answer either.
+        const QStringList xDisplay = displaySettings({"DISPLAY"});
+        if (!xDisplay.isEmpty() && platformsQtCouldNot("load").contains(QLatin1String("xcb")))
+            problem +=
+                QStringLiteral("; cannot connect to a display (%1)").arg(xDisplay.constFirst());
+        return problem;
+    }
+
     QString platform = requestedPlatform;
     if (platform.isEmpty())
         platform = qEnvironmentVariable("QT_QPA_PLATFORM");
     if (!platform.isEmpty())
         return QStringLiteral("cannot start the display platform \"%1\"").arg(platform);
 
-    QStringList settings;
-    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
-        if (!qEnvironmentVariableIsEmpty(variable))
-            settings << QStringLiteral("%1 is \"%2\"")
-                            .arg(QLatin1String(variable), qEnvironmentVariable(variable));
-    }
+    QStringList settings = displaySettings({"DISPLAY", "WAYLAND_DISPLAY"});
     if (settings.isEmpty())
         settings << QStringLiteral("DISPLAY is not set");
     return QStringLiteral("cannot connect to a display (%1)").arg(settings.join(QStringLiteral(", ")));
@@ -76,6 +112,7 @@ QString displayProblem()
 void holdOrEnd(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (type == QtFatalMsg) {
+        const std::lock_guard<std::mutex> lock(heldMutex);
         print(stderr, QStringLiteral("%1: %2\n").arg(QLatin1String(programName), displayProblem()));
         // Half a QApplication exists: nothing may be destroyed.
         std::_Exit(1);

@@ -12,8 +12,9 @@ namespace CommandLine {
 std::optional<int> answer(int argc, char *argv[]);
 
 // Between these two calls, a platform that cannot start (no display, a display that does not
-// answer) ends the program with one line and status 1 instead of Qt's abort. Messages that Qt
-// logs meanwhile are held back and passed on once the platform is up.
+// answer, no Qt plugin for it) ends the program with one line and status 1 instead of Qt's
+// abort; the line names what Qt's held messages say went wrong. Messages that Qt logs meanwhile
+// are held back and passed on once the platform is up.
 void beginPlatformStart();
 void endPlatformStart();
 

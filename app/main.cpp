@@ -3,6 +3,7 @@
 #include "fonts.h"
 #include "mainfrm.h"
 #include "program.h"
+#include "quitsignals.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     CommandLine::beginPlatformStart();
     QApplication app(argc, argv);
     CommandLine::endPlatformStart();
+    QuitSignals::closeWindowsOnQuitSignals();
     QApplication::setApplicationName(QStringLiteral("Orvane"));
     // Lets desktops match the window to its launcher entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Usage: check_command_line.sh ORVANE
-# Starts the program with each kind of argument, without a display or with one that does not
-# answer, and checks the exit status and the output. No case opens a window.
+# Usage: check_command_line.sh ORVANE QTPATHS
+# Starts the program with each kind of argument, without a display, with one that does not
+# answer or without Qt's Wayland plugin, and checks the exit status and the output. No case
+# opens a window.
 set -uo pipefail
 orvane=$1
+qt_plugins=$("$2" --query QT_INSTALL_PLUGINS)
 failures=0
 
 # expect TAG STATUS STDOUT STDERR [VAR=VALUE...] -- [ARG...]
@@ -15,7 +17,8 @@ expect() {
     while [ "$1" != -- ]; do vars+=("$1"); shift; done
     shift
     local out err rc
-    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${vars[@]}" "$orvane" "$@" \
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
+              -u QT_PLUGIN_PATH -u QT_QPA_PLATFORM_PLUGIN_PATH "${vars[@]}" "$orvane" "$@" \
           2>"$scratch/err")
     rc=$?
     err=$(cat "$scratch/err")
@@ -46,6 +49,25 @@ expect silent-display 1 '' 'orvane: cannot connect to a display (DISPLAY is ":19
 expect silent-wayland 1 '' 'orvane: cannot connect to a display (WAYLAND_DISPLAY is "orvane-none")' \
     WAYLAND_DISPLAY=orvane-none --
 expect qt-platform-kept 1 '' 'orvane: cannot start the display platform "nosuch"' -- -platform nosuch
+
+# A copy of the program whose Qt finds every platform plugin but the Wayland ones, as where
+# qt6-wayland is not installed: Qt takes its plugin folder from the qt.conf beside the program.
+mkdir "$scratch/bin" "$scratch/plugins" "$scratch/plugins/platforms"
+cp "$orvane" "$scratch/bin/orvane"
+for plugin in "$qt_plugins"/platforms/*.so; do
+    [[ $plugin == */libqwayland* ]] || ln -s "$plugin" "$scratch/plugins/platforms/"
+done
+printf '[Paths]\nPlugins = %s\n' "$scratch/plugins" >"$scratch/bin/qt.conf"
+orvane=$scratch/bin/orvane
+no_plugin="orvane: Qt's Wayland plugin is not installed (install the package qt6-wayland)"
+expect no-plugin-display  1 '' "$no_plugin" WAYLAND_DISPLAY=wayland-0 --
+expect no-plugin-session  1 '' "$no_plugin" XDG_SESSION_TYPE=wayland --
+expect no-plugin-platform 1 '' "$no_plugin" QT_QPA_PLATFORM=wayland DISPLAY=:1999 --
+expect no-plugin-option   1 '' "$no_plugin" -- -platform wayland
+expect no-plugin-no-x     1 '' "$no_plugin; cannot connect to a display (DISPLAY is \":1999\")" \
+    DISPLAY=:1999 WAYLAND_DISPLAY=wayland-0 --
+# Qt does not look for Wayland without a sign of it, and X alone is to blame.
+expect no-plugin-x-only   1 '' 'orvane: cannot connect to a display (DISPLAY is ":1999")' DISPLAY=:1999 --
 
 [ "$failures" -eq 0 ] || exit 1
 echo "command line: every case as expected"

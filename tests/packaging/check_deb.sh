@@ -67,8 +67,9 @@ names() { dpkg-deb -f "$deb" "$1" | tr ',' '\n' | sed 's/(.*)//; s/[[:space:]]//
 for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-dejavu-core; do
     names Depends | grep -qxF "$package" || fail "Depends lacks $package: $(dpkg-deb -f "$deb" Depends)"
 done
-# DejaVu covers Arabic; the large Noto set and Qt's translations are only recommended.
-for package in fonts-noto-core qt6-translations-l10n; do
+# DejaVu covers Arabic; the large Noto set and Qt's translations are only recommended, and so
+# is Qt's Wayland plugin, which an X session does without.
+for package in fonts-noto-core qt6-translations-l10n qt6-wayland; do
     names Recommends | grep -qxF "$package" || fail "Recommends lacks $package"
     if names Depends | grep -qxF "$package"; then fail "$package is a hard dependency"; fi
 done
