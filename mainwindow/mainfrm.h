@@ -58,9 +58,7 @@ private slots:
     void tm_Timer();
 
 private:
-    friend class TestLayout;
-    friend class TestMainFrm;
-    friend class TestMonkey;
+    friend class TestMainWindow;
 
     void Form_Load();
     void Form_Unload(qint16 &Cancel);

@@ -1,29 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "tst_mainwindow.h"
 #include "card.h"
 #include "melementsinformations.h"
 #include "search.h"
-#include "testmain.h"
 
 #include <QTest>
 
 using MElementsInformations::Elements;
 
-class TestCard : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase() { MElementsInformations::LoadElements(); }
-
-    void card_data();
-    void card();
-    void shellsLine_data();
-    void shellsLine();
-    void searchFollowsEachText_data();
-    void searchFollowsEachText();
-};
-
-void TestCard::card_data()
+void TestMainWindow::card_data()
 {
     QTest::addColumn<int>("slot");
     QTest::addColumn<QStringList>("lines");
@@ -75,7 +60,7 @@ void TestCard::card_data()
         QStringLiteral("تاريخ الإكتشاف:   1969م-1970م")};
 }
 
-void TestCard::card()
+void TestMainWindow::card()
 {
     QFETCH(int, slot);
     QFETCH(QStringList, lines);
@@ -84,7 +69,7 @@ void TestCard::card()
              QStringLiteral("\r\n") + lines.join(QStringLiteral("\r\n")));
 }
 
-void TestCard::shellsLine_data()
+void TestMainWindow::shellsLine_data()
 {
     QTest::addColumn<int>("atomicNumber");
     QTest::addColumn<QString>("expected");
@@ -98,14 +83,14 @@ void TestCard::shellsLine_data()
             << number << (*shells ? QStringLiteral("الطبقات: ") + QLatin1String(shells) : QString());
 }
 
-void TestCard::shellsLine()
+void TestMainWindow::shellsLine()
 {
     QFETCH(int, atomicNumber);
     QFETCH(QString, expected);
     QCOMPARE(Card::shellsLine(atomicNumber), expected);
 }
 
-void TestCard::searchFollowsEachText_data()
+void TestMainWindow::searchFollowsEachText_data()
 {
     // Texts handed to one matcher in turn, and the slots each lists.
     QTest::addColumn<QStringList>("texts");
@@ -122,7 +107,7 @@ void TestCard::searchFollowsEachText_data()
                                        << QList<QList<int>>{withS, withS};
 }
 
-void TestCard::searchFollowsEachText()
+void TestMainWindow::searchFollowsEachText()
 {
     QFETCH(QStringList, texts);
     QFETCH(QList<QList<int>>, listed);
@@ -135,6 +120,3 @@ void TestCard::searchFollowsEachText()
         QCOMPARE(found, listed[i]);
     }
 }
-
-ORVANE_TEST(TestCard)
-#include "tst_card.moc"

@@ -1,37 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "tst_mainwindow.h"
 #include "gbutton.h"
-#include "mainfrm.h"
-#include "testmain.h"
 
 #include <QPainter>
 #include <QTest>
 
 #include <memory>
 
-class TestLayout : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void init() { m_frm = std::make_unique<MainFrm>(); }
-    void cleanup() { m_frm.reset(); }
-
-    void window();
-    void centring_data();
-    void centring();
-    void places_data();
-    void places();
-    void labels();
-    void pictures_data();
-    void pictures();
-    void pictureOfManyColoursStretched();
-    void bandsAtTripleScale();
-
-private:
-    std::unique_ptr<MainFrm> m_frm;
-};
-
-void TestLayout::places_data()
+void TestMainWindow::places_data()
 {
     // Child windows at their designed places; labels and pictures mirrored (5730 - L - W to
     // 5730 - L twips). Both edges are rounded, so neighbours stay neighbours. A label that
@@ -53,7 +29,7 @@ void TestLayout::places_data()
         QTest::newRow(name) << QString::fromLatin1(name) << place;
 }
 
-void TestLayout::places()
+void TestMainWindow::places()
 {
     QFETCH(QString, name);
     QFETCH(QRect, place);
@@ -74,7 +50,7 @@ void TestLayout::places()
     }
 }
 
-void TestLayout::labels()
+void TestMainWindow::labels()
 {
     MainFrm &f = *m_frm;
     // The about text's four lines, and a self-sizing label growing leftward from its right edge.
@@ -97,7 +73,7 @@ void TestLayout::labels()
     QCOMPARE(f.lblTitle(0).height(), f.lblTitle(0).fontMetrics().height());
 }
 
-void TestLayout::pictures_data()
+void TestMainWindow::pictures_data()
 {
     // Window rows where one picture's band lies over another's of a different colour.
     QTest::addColumn<int>("y");
@@ -112,7 +88,7 @@ void TestLayout::pictures_data()
     QTest::newRow("footer bar over large panel") << 416 << QColor(0xFFFFFF);
 }
 
-void TestLayout::pictures()
+void TestMainWindow::pictures()
 {
     QFETCH(int, y);
     QFETCH(QColor, colour);
@@ -126,7 +102,7 @@ void TestLayout::pictures()
     }
 }
 
-void TestLayout::window()
+void TestMainWindow::window()
 {
     MainFrm &f = *m_frm;
     QCOMPARE(f.windowTitle(), QStringLiteral(" Orvane"));
@@ -150,7 +126,7 @@ void TestLayout::window()
     QVERIFY(11 * f.lblDescription->fontMetrics().lineSpacing() <= f.lblDescription->height());
 }
 
-void TestLayout::centring_data()
+void TestMainWindow::centring_data()
 {
     // Screen and window (frame included) in twips, and the window's place: half the difference
     // in single precision, not rounded, but never above or left of the screen.
@@ -167,7 +143,7 @@ void TestLayout::centring_data()
     QTest::newRow("no size, no place") << QSizeF(qInf(), 100) << window << QPointF(-1, -1);
 }
 
-void TestLayout::centring()
+void TestMainWindow::centring()
 {
     QFETCH(QSizeF, screen);
     QFETCH(QSizeF, window);
@@ -175,7 +151,7 @@ void TestLayout::centring()
     QCOMPARE(MainFrm::centredPosition(screen, window).value_or(QPointF(-1, -1)), place);
 }
 
-void TestLayout::pictureOfManyColoursStretched()
+void TestMainWindow::pictureOfManyColoursStretched()
 {
     // A 3 x 2 picture over 150 x 4 pixels: every source pixel becomes a 50 x 2 block.
     const QRgb colours[2][3] = {{0xFF0000FF, 0xFF00FF00, 0xFFFF0000},
@@ -193,7 +169,7 @@ void TestLayout::pictureOfManyColoursStretched()
             QCOMPARE(shown.pixel(x, y), colours[y / 2][x / 50]);
 }
 
-void TestLayout::bandsAtTripleScale()
+void TestMainWindow::bandsAtTripleScale()
 {
     // Three rows over 17 pixels at three device pixels each: each row takes 17 of the 51 device
     // rows, however the painting splits them.
@@ -212,6 +188,3 @@ void TestLayout::bandsAtTripleScale()
         for (int x : {0, 225, 449})
             QCOMPARE(shown.pixel(x, y), colours[y / 17][0]);
 }
-
-ORVANE_TEST(TestLayout)
-#include "tst_layout.moc"

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "tst_mainwindow.h"
 #include "card.h"
 #include "gbutton.h"
-#include "mainfrm.h"
 #include "melementsinformations.h"
 #include "program.h"
 #include "sharedtimer.h"
-#include "testmain.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -39,37 +38,7 @@ QList<int> listed(const ComboBox &combo)
 
 } // namespace
 
-class TestMainFrm : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void init() { m_frm = std::make_unique<MainFrm>(); }
-    void cleanup() { m_frm.reset(); }
-
-    void startup();
-    void dropDown_data();
-    void dropDown();
-    void darkDesktop();
-    void qtMenusInArabic();
-    void pastesKeepUndoBounded();
-
-    void search_data();
-    void search();
-    void picks();
-
-    void reveal();
-
-    void overtakingFill_data();
-    void overtakingFill();
-    void ending_data();
-    void ending();
-
-private:
-    std::unique_ptr<MainFrm> m_frm;
-};
-
-void TestMainFrm::startup()
+void TestMainWindow::startup()
 {
     // The window as it starts: empty, its controls bound to their members, centred, focused.
     MainFrm &f = *m_frm;
@@ -108,14 +77,14 @@ void TestMainFrm::startup()
     }
 }
 
-void TestMainFrm::dropDown_data()
+void TestMainWindow::dropDown_data()
 {
     QTest::addColumn<int>("windowTop");
     QTest::newRow("room below") << 100;
     QTest::newRow("no room below") << 600;
 }
 
-void TestMainFrm::dropDown()
+void TestMainWindow::dropDown()
 {
     QFETCH(int, windowTop);
     MainFrm &f = *m_frm;
@@ -160,7 +129,7 @@ void TestMainFrm::dropDown()
     QCOMPARE(f.lblTitle(0).Caption(), Elements(42).Name);
 }
 
-void TestMainFrm::darkDesktop()
+void TestMainWindow::darkDesktop()
 {
     // The window and its open list look the same whatever palette the desktop starts it with.
     const auto seen = [] {
@@ -183,7 +152,7 @@ void TestMainFrm::darkDesktop()
     QCOMPARE(seen(), light);
 }
 
-void TestMainFrm::qtMenusInArabic()
+void TestMainWindow::qtMenusInArabic()
 {
     // Qt's own menus speak the window's language, right to left; without the translation they
     // stay as they are.
@@ -223,7 +192,7 @@ void TestMainFrm::qtMenusInArabic()
                                       QStringLiteral("الأسفل"), u"rtl"_s}));
 }
 
-void TestMainFrm::pastesKeepUndoBounded()
+void TestMainWindow::pastesKeepUndoBounded()
 {
     // Typing and pasting are undone as usual, but an undo history fed large pastes reaches back
     // over the last of them only: Qt keeps 20 bytes for every character pasted or replaced.
@@ -255,7 +224,7 @@ void TestMainFrm::pastesKeepUndoBounded()
     QCOMPARE(other.selectedText(), QString(30000, u'x'));
 }
 
-void TestMainFrm::search_data()
+void TestMainWindow::search_data()
 {
     // The pointer: a search shows the hourglass, a default pointer after every match and at
     // its end, so one that finds nothing keeps the hourglass up for the whole walk; the empty
@@ -281,7 +250,7 @@ void TestMainFrm::search_data()
         << QStringLiteral("( زنك )") << QList<int>{30} << QString() << QList<int>{11, 0, 11, 0, 0};
 }
 
-void TestMainFrm::search()
+void TestMainWindow::search()
 {
     QFETCH(QString, text);
     QFETCH(QList<int>, positions);
@@ -305,7 +274,7 @@ void TestMainFrm::search()
     QCOMPARE(shapes, pointers);
 }
 
-void TestMainFrm::picks()
+void TestMainWindow::picks()
 {
     // Each pick raises Click once and shows its title sized to the name and centred on the
     // 382-pixel window, with its shadow 20 twips up and to the left.
@@ -330,7 +299,7 @@ void TestMainFrm::picks()
     QCOMPARE(clicks.count(), 3);
 }
 
-void TestMainFrm::reveal()
+void TestMainWindow::reveal()
 {
     // Five more characters a tick; the tick after the whole text ends the reveal, leaving it.
     MainFrm &f = *m_frm;
@@ -357,7 +326,7 @@ void TestMainFrm::reveal()
              Card::compose(Elements(2)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
-void TestMainFrm::overtakingFill_data()
+void TestMainWindow::overtakingFill_data()
 {
     QTest::addColumn<QString>("outer"); // the search text; null for show all
     QTest::addColumn<QString>("inner");
@@ -367,7 +336,7 @@ void TestMainFrm::overtakingFill_data()
     QTest::newRow("empty search inside a search") << "Zz" << "" << QList<int>{};
 }
 
-void TestMainFrm::overtakingFill()
+void TestMainWindow::overtakingFill()
 {
     QFETCH(QString, outer);
     QFETCH(QString, inner);
@@ -388,14 +357,14 @@ void TestMainFrm::overtakingFill()
     QVERIFY(f.tm.isActive() && f.MousePointer() == 0);
 }
 
-void TestMainFrm::ending_data()
+void TestMainWindow::ending_data()
 {
     QTest::addColumn<bool>("byClose");
     QTest::newRow("close runs Form_Unload") << true;
     QTest::newRow("exit does not") << false;
 }
 
-void TestMainFrm::ending()
+void TestMainWindow::ending()
 {
     QFETCH(bool, byClose);
     MainFrm &f = *m_frm;
@@ -413,5 +382,4 @@ void TestMainFrm::ending()
     QCOMPARE(Elements(117).Name.isEmpty(), byClose);
 }
 
-ORVANE_TEST(TestMainFrm)
-#include "tst_mainfrm.moc"
+QTEST_MAIN(TestMainWindow)

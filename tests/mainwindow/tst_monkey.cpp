@@ -2,11 +2,10 @@
 // A seeded random user: clicks, texts, picks and keys, some fired from the event loop so that
 // they land inside running fills, others inside running reveals, with the whole window checked
 // at every rest. ORVANE_MONKEY_SEED=n replays a run; every failure names its seed and step.
+#include "tst_mainwindow.h"
 #include "card.h"
 #include "gbutton.h"
-#include "mainfrm.h"
 #include "melementsinformations.h"
-#include "testmain.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
@@ -17,39 +16,19 @@
 
 using MElementsInformations::Elements;
 
-class TestMonkey : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void monkey();
-
-private:
-    enum Action { ShowAll, Search, Exit, Type, KeyPick, ListPick, Key, Actions, Close };
-
-    MainFrm &window();
-    void act(int action);
-    void later(int passes, int action);
-    QString disagreement();
-    int random(int bound) { return int(m_random.bounded(bound)); }
-
-    std::unique_ptr<MainFrm> m_frm;
-    QRandomGenerator m_random;
-    int m_pending = 0;
-};
-
-MainFrm &TestMonkey::window()
+MainFrm &TestMainWindow::usersWindow()
 {
     // The exit button ends the program; the user starts it again.
-    if (!m_frm || m_frm->m_ended) {
+    if (!m_frm || m_frm->m_ended)
         m_frm = std::make_unique<MainFrm>();
+    if (!m_frm->isVisible()) {
         m_frm->show();
         m_frm->activateWindow();
     }
     return *m_frm;
 }
 
-void TestMonkey::act(int action)
+void TestMainWindow::act(int action)
 {
     MainFrm &f = *m_frm;
     if (f.m_ended)
@@ -83,7 +62,7 @@ void TestMonkey::act(int action)
     }
 }
 
-void TestMonkey::later(int passes, int action)
+void TestMainWindow::later(int passes, int action)
 {
     ++m_pending;
     QTimer::singleShot(0, this, [this, passes, action] {
@@ -92,7 +71,7 @@ void TestMonkey::later(int passes, int action)
     });
 }
 
-QString TestMonkey::disagreement()
+QString TestMainWindow::disagreement()
 {
     MainFrm &f = *m_frm;
     for (int guard = 0; f.tm.isActive() && guard < 1000; ++guard)
@@ -126,14 +105,14 @@ QString TestMonkey::disagreement()
     return {};
 }
 
-void TestMonkey::monkey()
+void TestMainWindow::monkey()
 {
     const bool given = qEnvironmentVariableIsSet("ORVANE_MONKEY_SEED");
     const quint32 seed = given ? quint32(qEnvironmentVariableIntValue("ORVANE_MONKEY_SEED")) : 7;
     m_random.seed(seed);
     const int weights[Actions] = {14, 18, 1, 18, 12, 8, 22}; // the exit button rarely
     for (int step = 0; step < 3000; ++step) {
-        window();
+        usersWindow();
         int pick = random(93), action = 0;
         while (pick >= weights[action])
             pick -= weights[action++];
@@ -154,7 +133,7 @@ void TestMonkey::monkey()
     }
 
     // A close in the middle of a fill ends the program normally, with the catalogue cleared.
-    MainFrm &f = window();
+    MainFrm &f = usersWindow();
     QTimer::singleShot(0, this, [this] {
         later(random(100), Close);
         act(ShowAll);
@@ -163,6 +142,3 @@ void TestMonkey::monkey()
     QVERIFY(f.m_ended && !f.isVisible() && !f.tm.isActive() && Elements(1).Name.isEmpty());
     QVERIFY(f.cmbR->count() < 117);
 }
-
-ORVANE_TEST(TestMonkey)
-#include "tst_monkey.moc"
