@@ -190,14 +190,26 @@ const char *name(Wildcard::Result r)
 
 QString check(const uint8_t *data, size_t size)
 {
-    std::u16string pattern, text;
-    bool inText = false;
-    for (size_t i = 0; i + 1 < size; i += 2) {
-        const char16_t u = char16_t(data[i] | (data[i + 1] << 8));
-        if (u == 0 && !inText)
-            inText = true;
-        else
-            (inText ? text : pattern).push_back(u);
+    std::u16string units(size / 2, u'\0');
+    for (size_t i = 0; i < units.size(); ++i)
+        units[i] = char16_t(data[i * 2] | (data[i * 2 + 1] << 8));
+    // The units from a place up to the next U+0000 or the end.
+    const auto part = [&units](size_t from) {
+        return units.substr(from, units.find(u'\0', from) - from);
+    };
+    const std::u16string pattern = part(0);
+    std::u16string text = pattern.size() < units.size() ? part(pattern.size() + 1) : u"";
+    // Each run: U+0000, a count, then its body.
+    for (size_t i = pattern.size() + text.size() + 2; i < units.size();) {
+        const std::u16string body = part(i + 1);
+        size_t copies = body.empty() || text.size() > MaxRunText
+                            ? 0
+                            : std::min<size_t>(units[i], (MaxRunText - text.size()) / body.size());
+        // By doubling: a few appends even for thousands of copies.
+        for (std::u16string piece = body; copies > 0; copies >>= 1, piece += piece)
+            if (copies & 1)
+                text += piece;
+        i += body.size() + 2;
     }
     const QStringView p(pattern), t(text);
     const Wildcard::Result got = Wildcard::match(t, p);
