@@ -21,17 +21,17 @@ namespace {
 
 std::vector<char32_t> characters(const std::u16string &units)
 {
-    std::vector<char32_t> out;
-    for (size_t i = 0; i < units.size(); ++i) {
-        const char16_t u = units[i];
-        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
-            units[i + 1] <= 0xDFFF) {
-            out.push_back(0x10000 + ((char32_t(u) - 0xD800) << 10) + (units[i + 1] - 0xDC00));
-            ++i;
+    std::vector<char32_t> out(units.size());
+    char32_t *o = out.data();
+    for (const char16_t *u = units.data(), *end = u + units.size(); u < end; ++u) {
+        if (*u >= 0xD800 && *u <= 0xDBFF && u + 1 < end && u[1] >= 0xDC00 && u[1] <= 0xDFFF) {
+            *o++ = 0x10000 + ((char32_t(*u) - 0xD800) << 10) + (u[1] - 0xDC00);
+            ++u;
         } else {
-            out.push_back(u);
+            *o++ = *u;
         }
     }
+    out.resize(o - out.data());
     return out;
 }
 
@@ -157,19 +157,26 @@ Wildcard::Result reference(const std::vector<char32_t> &text, const std::vector<
     if (!items)
         return Wildcard::Result::Malformed;
     const size_t m = items->size();
-    // matched[j]: the first j items match the text read so far.
-    std::vector<char> matched(m + 1, 0), next(m + 1, 0);
+    const Item *item = items->data();
+    // matched[j]: the first j items match the text read so far. Plain pointers, as the fuzzer's
+    // unoptimised build pays for every container call on texts of thousands of characters.
+    std::vector<char> rows(2 * (m + 1), 0);
+    char *matched = rows.data(), *next = matched + m + 1;
     matched[0] = 1;
     for (size_t j = 1; j <= m; ++j)
-        matched[j] = matched[j - 1] && (*items)[j - 1].kind == Item::Star;
+        matched[j] = matched[j - 1] && item[j - 1].kind == Item::Star;
     for (char32_t c : text) {
+        bool alive = false;
         next[0] = 0;
         for (size_t j = 1; j <= m; ++j) {
-            const Item &item = (*items)[j - 1];
-            next[j] = item.kind == Item::Star ? (next[j - 1] || matched[j])
-                                              : (matched[j - 1] && item.accepts(c));
+            next[j] = item[j - 1].kind == Item::Star ? (next[j - 1] || matched[j])
+                                                     : (matched[j - 1] && item[j - 1].accepts(c));
+            alive = alive || next[j];
         }
-        matched.swap(next);
+        // No prefix of the pattern fits what has been read, so none fits any longer text.
+        if (!alive)
+            return Wildcard::Result::NoMatch;
+        std::swap(matched, next);
     }
     return matched[m] ? Wildcard::Result::Match : Wildcard::Result::NoMatch;
 }
@@ -183,14 +190,26 @@ const char *name(Wildcard::Result r)
 
 QString check(const uint8_t *data, size_t size)
 {
-    std::u16string pattern, text;
-    bool inText = false;
-    for (size_t i = 0; i + 1 < size; i += 2) {
-        const char16_t u = char16_t(data[i] | (data[i + 1] << 8));
-        if (u == 0 && !inText)
-            inText = true;
-        else
-            (inText ? text : pattern).push_back(u);
+    std::u16string units(size / 2, u'\0');
+    for (size_t i = 0; i < units.size(); ++i)
+        units[i] = char16_t(data[i * 2] | (data[i * 2 + 1] << 8));
+    // The units from a place up to the next U+0000 or the end.
+    const auto part = [&units](size_t from) {
+        return units.substr(from, units.find(u'\0', from) - from);
+    };
+    const std::u16string pattern = part(0);
+    std::u16string text = pattern.size() < units.size() ? part(pattern.size() + 1) : u"";
+    // Each run: U+0000, a count, then its body.
+    for (size_t i = pattern.size() + text.size() + 2; i < units.size();) {
+        const std::u16string body = part(i + 1);
+        size_t copies = body.empty() || text.size() > MaxRunText
+                            ? 0
+                            : std::min<size_t>(units[i], (MaxRunText - text.size()) / body.size());
+        // By doubling: a few appends even for thousands of copies.
+        for (std::u16string piece = body; copies > 0; copies >>= 1, piece += piece)
+            if (copies & 1)
+                text += piece;
+        i += body.size() + 2;
     }
     const QStringView p(pattern), t(text);
     const Wildcard::Result got = Wildcard::match(t, p);

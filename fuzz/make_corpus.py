@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Writes the seed corpus: each file is a pattern, U+0000, then a text, in UTF-16LE."""
+"""Writes the seed corpus: each file is a pattern, U+0000, then a text, in UTF-16LE, where a
+U+0000 inside the text starts a run (see fuzz/check.h)."""
 import os
 import struct
 
@@ -39,9 +40,6 @@ SEEDS = {
     "long-text": ("*Hs*", "الكتلة الحجمية " * 700),
     "long-pattern": ("*" + "الكتلة " * 400 + "*", "الكتلة"),
     "long-prose": ("*[x-z]y*", "the quick brown fox jumps over a lazy dog " * 200),
-    "long-text-pair-absent": ("*AB*", "ba " * 2000),
-    "long-text-late-match": ("*ab", "x" * 6000 + "ab"),
-    "long-text-late-pair": ("x*b?", "a" * 6000 + "xxbB"),
 }
 
 # Seeds with unpaired surrogates, as lists of UTF-16 units.
@@ -58,6 +56,23 @@ RAW = {
 }
 
 
+def run(count, body):
+    """The units of a run: the body stands count times in the text."""
+    return [0, count] + units(body)
+
+
+# Seeds with long texts written as runs, which keeps them within the fuzzer's -max_len. The
+# longest texts above are written out: a run stops at fewer units (MaxRunText in fuzz/check.h).
+LONG = {
+    "long-text-pair-absent": ("*AB*", run(2000, "ba ")),
+    "long-text-late-match": ("*ab", run(6000, "x") + run(1, "ab")),
+    "long-text-late-pair": ("x*b?", run(6000, "a") + run(1, "xxbB")),
+    # 4,096 units, the shortest text with presence tables, and one unit fewer.
+    "long-text-shortest": ("*aB", run(4094, "x") + run(1, "Ab")),
+    "long-text-below-tables": ("*aB", run(4093, "x") + run(1, "Ab")),
+}
+
+
 def write(path, pattern_units, text_units):
     with open(path, "wb") as f:
         f.write(struct.pack("<%dH" % (len(pattern_units) + 1 + len(text_units)),
@@ -71,6 +86,8 @@ def main():
         write(os.path.join(corpus, name), units(pattern), units(text))
     for name, (pattern, text) in RAW.items():
         write(os.path.join(corpus, name), pattern, text)
+    for name, (pattern, text) in LONG.items():
+        write(os.path.join(corpus, name), units(pattern), text)
 
 
 if __name__ == "__main__":
