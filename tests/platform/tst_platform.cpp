@@ -1,0 +1,293 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ambient.h"
+#include "cursor.h"
+#include "fonts.h"
+#include "input.h"
+#include "sharedtimer.h"
+#include "systemcolors.h"
+#include "textservices.h"
+#include "wildcard.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+using Wildcard::Result;
+Q_DECLARE_METATYPE(Wildcard::Result)
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Shown: two overlapping children, the right one above with its top-left corner masked off, and
+// an inner child in the left one. A timer that may sleep while the cursor rests, and a plain one.
+struct Scene
+{
+    Scene()
+    {
+        window.setGeometry(100, 100, 200, 100);
+        left->setGeometry(10, 10, 100, 50);
+        inner->setGeometry(10, 10, 20, 20);
+        right->setGeometry(80, 10, 100, 50);
+        right->setMask(QRegion(0, 0, 100, 50) - QRegion(0, 0, 5, 5));
+        window.show();
+        timer.setInterval(4);
+        plain.setInterval(4);
+        timer.setSleepsWhileCursorRests(true);
+    }
+    // Moves the cursor as the window system reports it: the window sees a move there.
+    void pointTo(QPoint inWindow)
+    {
+        QCursor::setPos(window.mapToGlobal(inWindow));
+        QTest::mouseMove(window.windowHandle(), inWindow);
+    }
+    QWidget window;
+    QWidget *left = new QWidget(&window);
+    QWidget *inner = new QWidget(left);
+    QWidget *right = new QWidget(&window);
+    SharedTimer timer, plain;
+};
+
+using Change = std::function<void(Scene &)>;
+using Member = QWidget *Scene::*;
+
+} // namespace
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { Ambient::setUserMode(true); }
+
+    void wildcard_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<Result>("expected");
+        const auto row = [](const char *tag, const QString &text, const QString &pattern,
+                            Result r) {
+            QTest::newRow(tag) << text << pattern << r;
+        };
+        // The corpus in fuzz/ covers the other shapes against an independent matcher.
+        row("empty both", u""_s, u""_s, Result::Match);
+        row("case folded", u"fe"_s, u"*FE*"_s, Result::Match);
+        row("star backtracks", u"aXbYb"_s, u"a*b"_s, Result::Match);
+        row("star backtracks fails", u"aXbYc"_s, u"a*b"_s, Result::NoMatch);
+        row("question not none", u""_s, u"?"_s, Result::NoMatch);
+        row("negated range ignores case", u"Q"_s, u"[!a-z]"_s, Result::NoMatch);
+        // Groups follow the literals' case rule: members by their folding, ranges by case class.
+        row("final sigma in group", u"Σ"_s, u"[ς]"_s, Result::Match);
+        row("Kelvin sign in group", u"k"_s, u"[\u212A]"_s, Result::Match);
+        row("long s in group", u"s"_s, u"[ſ]"_s, Result::Match);
+        row("long s not in negated", u"ſ"_s, u"[!s]"_s, Result::NoMatch);
+        row("sharp s in group", u"ß"_s, u"[ẞ]"_s, Result::Match);
+        row("titlecase digraph in group", u"Ǆ"_s, u"[ǅ]"_s, Result::Match);
+        row("micro sign in group", u"μ"_s, u"[µ]"_s, Result::Match);
+        row("dotless i not in group", u"ı"_s, u"[I]"_s, Result::NoMatch);
+        row("dotless i not in range", u"ı"_s, u"[A-Z]"_s, Result::NoMatch);
+        row("dotless i in negated range", u"ı"_s, u"[!A-Z]"_s, Result::Match);
+        row("supplementary folding", u"𐐀"_s, u"[𐐨]"_s, Result::Match);
+        // Only simple foldings join characters: in Unicode 14 the first three share a full one.
+        row("iota dialytika oxia and tonos", u"\u1FD3"_s, u"\u0390"_s, Result::NoMatch);
+        row("upsilon dialytika oxia and tonos", u"\u1FE3"_s, u"\u03B0"_s, Result::NoMatch);
+        row("long s t and s t ligatures", u"\uFB05"_s, u"\uFB06"_s, Result::NoMatch);
+        row("capital sharp s", u"\u1E9E"_s, u"\u00DF"_s, Result::Match);
+        row("alpha psili prosgegrammeni", u"\u1F88"_s, u"\u1F80"_s, Result::Match);
+        // Unpaired surrogates keep their identity.
+        const QString high(QChar(0xD800)), low(QChar(0xDC00));
+        row("lone surrogates differ", high, low, Result::NoMatch);
+        row("lone surrogate is not U+FFFD", high, u"\uFFFD"_s, Result::NoMatch);
+        row("lone surrogate matches itself", low, low, Result::Match);
+        row("lone surrogate in range", low, u'[' + high + u'-' + low + u']', Result::Match);
+        row("range down to a surrogate", u""_s, u"[\uFFFD-"_s + low + u']', Result::Malformed);
+    }
+
+    void wildcard()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, pattern);
+        QTEST(Wildcard::match(text, pattern), "expected");
+    }
+
+    void trimSpaces_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("ends, not inside") << u"  a  b  "_s << u"a  b"_s;
+        QTest::newRow("only spaces") << u"    "_s << QString();
+        QTest::newRow("tab and no-break space kept") << u"\tFe\u00a0 "_s << u"\tFe\u00a0"_s;
+    }
+
+    void trimSpaces()
+    {
+        QFETCH(QString, text);
+        QTEST(TextServices::trimSpaces(text), "expected");
+    }
+
+    void numberToText_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("expected");
+        // Hydrogen's mass: the locale's separator where it writes ASCII digits itself, "." where
+        // its own digits are others, so that one number never mixes two digit systems.
+        const char *const mass[][2] = {{"C", "1.0079"},     {"en_US", "1.0079"},
+                                       {"de_DE", "1,0079"}, {"fr_FR", "1,0079"},
+                                       {"ar_SA", "1.0079"}, {"ar_EG", "1.0079"}};
+        for (const auto &[locale, text] : mass)
+            QTest::addRow("1.0079 %s", locale) << 1.0079 << QString::fromLatin1(locale)
+                                               << QString::fromLatin1(text);
+        // No group separator even where the locale has one.
+        QTest::newRow("12345.5 de") << 12345.5 << u"de_DE"_s << u"12345,5"_s;
+        // The shortest text that reads back as the same double, never with an exponent.
+        QTest::newRow("third") << 1.0 / 3.0 << u"C"_s << u"0.3333333333333333"_s;
+        QTest::newRow("atomic mass") << 238.0289 << u"C"_s << u"238.0289"_s;
+        QTest::newRow("small") << 1e-5 << u"C"_s << u"0.00001"_s;
+    }
+
+    void numberToText()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, locale);
+        QTEST(TextServices::numberToText(value, QLocale(locale)), "expected");
+    }
+
+    void keyCode_data()
+    {
+        QTest::addColumn<QKeyCombination>("keys");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("shift");
+        QTest::newRow("keypad digit") << (Qt::KeypadModifier | Qt::Key_7) << 103 << 0;
+        QTest::newRow("keypad Enter") << (Qt::KeypadModifier | Qt::Key_Enter) << 13 << 0;
+        QTest::newRow("letter, Shift") << (Qt::ShiftModifier | Qt::Key_Q) << 81 << 1;
+        QTest::newRow("plus") << (Qt::ControlModifier | Qt::AltModifier | Qt::Key_Plus) << 187 << 6;
+        QTest::newRow("F12, Meta no shift") << (Qt::MetaModifier | Qt::Key_F12) << 123 << 0;
+    }
+
+    void keyCode()
+    {
+        QFETCH(QKeyCombination, keys);
+        const QKeyEvent event(QEvent::KeyPress, keys.key(), keys.keyboardModifiers());
+        QTEST(int(Input::keyCode(event)), "code");
+        QTEST(int(Input::shiftMask(keys.keyboardModifiers())), "shift");
+    }
+
+    void sysColor()
+    {
+        const QPalette saved = QGuiApplication::palette();
+        QPalette palette = saved;
+        palette.setColor(QPalette::Active, QPalette::ButtonText, QColor(0x10, 0x20, 0x30));
+        palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x40, 0x50, 0x60));
+        QApplication::setPalette(palette);
+        const QList<quint32> colours{SystemColors::sysColor(18), SystemColors::sysColor(17),
+                                     SystemColors::sysColor(25), SystemColors::sysColor(31)};
+        QApplication::setPalette(saved);
+        QCOMPARE(colours, (QList<quint32>{0x302010, 0x605040, 0, 0})); // 0x00BBGGRR; 25, 31: none
+    }
+
+    void sharedTimersTickTogether()
+    {
+        SharedTimer first, second;
+        auto deleted = std::make_unique<SharedTimer>();
+        QList<SharedTimer *> log;
+        // A handler may delete a timer due later in the same tick: it does not tick then.
+        connect(&second, &SharedTimer::timeout, this, [&deleted] { deleted.reset(); });
+        for (SharedTimer *t : {&second, deleted.get(), &first}) {
+            connect(t, &SharedTimer::timeout, this, [&log, t] { log << t; });
+            t->setInterval(5);
+            t->start();
+        }
+        // Same interval, same beat: they always tick in pairs, in the order they were started.
+        QTRY_VERIFY(log.size() >= 4);
+        QCOMPARE(log.mid(0, 4), (QList<SharedTimer *>{&second, &first, &second, &first}));
+    }
+
+    // A timer asleep under a resting cursor wakes for any change and sees what lies there now.
+    void restingCursorFollowsChanges_data()
+    {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<Member>("under"); // what lies under the cursor then
+        const auto row = [](const char *tag, Member under, Change change) {
+            QTest::newRow(tag) << change << under;
+        };
+        row("cursor onto a grandchild", &Scene::inner, [](Scene &s) { s.pointTo({25, 25}); });
+        row("cursor into a masked corner", &Scene::left, [](Scene &s) { s.pointTo({81, 11}); });
+        row("upper sibling hidden", &Scene::left, [](Scene &s) { s.right->hide(); });
+        row("upper sibling disabled", &Scene::left, [](Scene &s) { s.right->setEnabled(false); });
+        row("upper sibling moved", &Scene::left, [](Scene &s) { s.right->move(150, 10); });
+        row("lower sibling raised", &Scene::left, [](Scene &s) { s.left->raise(); });
+        row("run mode changes", &Scene::right, [](Scene &) { Ambient::setUserMode(false); });
+        row("timer started again", &Scene::right, [](Scene &s) { s.timer.start(); });
+        // A timer that does not opt in keeps the beat awake for every timer of its interval.
+        row("plain timer starts", &Scene::right, [](Scene &s) { s.plain.start(); });
+        row("sleeping given up", &Scene::right,
+            [](Scene &s) { s.timer.setSleepsWhileCursorRests(false); });
+    }
+
+    void restingCursorFollowsChanges()
+    {
+        QFETCH(Change, change);
+        QFETCH(Member, under);
+        Scene scene;
+        QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
+        Cursor::startTracking();
+        scene.pointTo({100, 40});
+        QTRY_COMPARE(Cursor::widgetUnderCursor(), scene.right); // the upper sibling wins
+        scene.timer.start();
+        QTRY_VERIFY(scene.timer.isSleeping());
+        QSignalSpy ticks(&scene.timer, &SharedTimer::timeout);
+        change(scene);
+        QTRY_VERIFY(ticks.count() >= 1);
+        QCOMPARE(Cursor::widgetUnderCursor(), scene.*under);
+        QCOMPARE(Cursor::widgetAt(QCursor::pos()), scene.*under);
+        const bool mayRest = scene.timer.sleepsWhileCursorRests() && !scene.plain.isActive();
+        QTRY_VERIFY(mayRest ? scene.timer.isSleeping()
+                            : ticks.count() >= 10 && !scene.timer.isSleeping());
+    }
+
+    void resolve_data()
+    {
+        // Families as comma-separated lists: installed, those with Arabic, then the expected faces.
+        QTest::addColumn<QString>("installed");
+        QTest::addColumn<QString>("arabic");
+        QTest::addColumn<QString>("windowFaces");
+        QTest::addColumn<QString>("titleFaces");
+        QTest::addColumn<bool>("arabicMissing");
+        // clang-format off
+        QTest::newRow("DejaVu and Noto")
+            << "Noto Sans,Noto Naskh Arabic,DejaVu Sans,Noto Sans Arabic"
+            << "Noto Naskh Arabic,DejaVu Sans,Noto Sans Arabic"
+            << "DejaVu Sans,Noto Sans Arabic" << "Noto Naskh Arabic,DejaVu Sans" << false;
+        QTest::newRow("DejaVu alone covers Arabic")
+            << "DejaVu Serif,DejaVu Sans" << "DejaVu Sans" << "DejaVu Sans" << "DejaVu Sans" << false;
+        QTest::newRow("Noto alone") << "Noto Sans Arabic,Noto Naskh Arabic" << "Noto Sans Arabic"
+                                    << "Noto Sans Arabic" << "Noto Naskh Arabic" << false;
+        QTest::newRow("another Arabic face only") << "Amiri" << "Amiri" << "" << "" << false;
+        QTest::newRow("no Arabic face") << "Liberation Sans,Noto Sans" << "" << "" << "" << true;
+        QTest::newRow("no font at all") << "" << "" << "" << "" << true;
+        // clang-format on
+    }
+
+    void resolve()
+    {
+        const auto families = [](const QString &list) {
+            return list.split(u',', Qt::SkipEmptyParts);
+        };
+        QFETCH(QString, installed);
+        QFETCH(QString, arabic);
+        QFETCH(QString, windowFaces);
+        QFETCH(QString, titleFaces);
+        const Fonts::Resolution r = Fonts::resolve(families(installed), families(arabic));
+        QCOMPARE(r.windowFaces, families(windowFaces));
+        QCOMPARE(r.titleFaces, families(titleFaces));
+        QTEST(r.arabicMissing, "arabicMissing");
+    }
+};
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"
