@@ -101,13 +101,12 @@ void TestCatalogue::oddCells()
     QCOMPARE(Elements(54).Discoverer,
              QStringLiteral("السير وليم رامزي  / موريس وليم ترافرس (إنجلترا)"));
 
-    // The mended cells.
-    QCOMPARE(Elements(33).Symbol, QStringLiteral("As"));
-    QCOMPARE(Elements(81).Symbol, QStringLiteral("Tl"));
-    QCOMPARE(Elements(97).Symbol, QStringLiteral("Bk"));
+    // A number keeps its subtype and its value.
+    QVERIFY(i16(23) != VariantValue(23.0) && VariantValue(2.26) != VariantValue(2.62));
+
+    // The mended cells that the published data set below does not check.
     QCOMPARE(Elements(86).MolarMass, i16(222)); // an integer now
     QCOMPARE(Elements(61).Density, VariantValue(7.26)); // a double now
-    QCOMPARE(Elements(85).DiscoveryDate, VariantValue(QStringLiteral("1940م")));
     QCOMPARE(Elements(105).DiscoveryDate, Elements(113).DiscoveryDate);
     QCOMPARE(Elements(60).Discoverer, Elements(59).Discoverer);
     QVERIFY(Elements(101).Discoverer.endsWith(QStringLiteral("(الولايات المتحدة)")));

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QWindow>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -49,8 +51,10 @@ struct Scene : QObject
     }
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint)
+        if (event->type() == QEvent::Paint) {
             painted = button->buttonState();
+            ++paints;
+        }
         return false;
     }
     QPoint centre() const { return button->rect().center(); }
@@ -85,6 +89,7 @@ struct Scene : QObject
     GButton *button = new GButton(&window);
     QStringList events;
     State painted = GButton::StateNormal;
+    int paints = 0;
     State shownAtDown = GButton::StateNormal;
 };
 
@@ -250,6 +255,41 @@ private slots:
                 {u"MouseIcon"_s}, {u"MouseIcon"_s}, {u"Enabled"_s}, {u"Enabled"_s}, {u"Font"_s}}));
     }
 
+    void settersRepaint_data()
+    {
+        QTest::addColumn<std::function<void(GButton &)>>("set");
+        QTest::newRow("BackColor") << std::function([](GButton &b) { b.setBackColor(0x123456); });
+        QTest::newRow("ForeColor") << std::function([](GButton &b) { b.setForeColor(0x123456); });
+        QTest::newRow("Caption") << std::function([](GButton &b) { b.setCaption(u"x"_s); });
+        QTest::newRow("Enabled") << std::function([](GButton &b) { b.setEnabled(false); });
+        QTest::newRow("Font") << std::function([](GButton &b) { b.setFont(QFont(u"DejaVu Serif"_s)); });
+    }
+
+    void settersRepaint()
+    {
+        // A shown button paints itself again after any change of what it shows.
+        QFETCH(std::function<void(GButton &)>, set);
+        Scene scene;
+        QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
+        QTRY_VERIFY(scene.paints > 0);
+        QCoreApplication::processEvents();
+        const int before = scene.paints;
+        set(*scene.button);
+        QTRY_VERIFY(scene.paints > before);
+    }
+
+    void bagTakesStoredTypes()
+    {
+        // A value is taken in the widest sense its type allows, and no wider.
+        const PropertyBag bag{{u"min"_s, -32768}, {u"over"_s, 32768}, {u"minus"_s, -1},
+                              {u"word"_s, u" True "_s}, {u"name"_s, u"yes"_s}};
+        QCOMPARE(bag.readInt16(u"MIN"_s, 0), qint16(-32768));
+        QVERIFY_THROWS_EXCEPTION(PropertyTypeError, bag.readInt16(u"over"_s, 0));
+        QVERIFY(bag.readBool(u"minus"_s, false) && bag.readBool(u"word"_s, false));
+        QVERIFY_THROWS_EXCEPTION(PropertyTypeError, bag.readBool(u"name"_s, false));
+        QCOMPARE(bag.readColor(u"minus"_s, 0), 0xFFFFFFFFu);
+    }
+
     void loadFailsAtTheBadKey_data()
     {
         QTest::addColumn<int>("bad"); // index of the key that holds a wrong value
@@ -286,6 +326,7 @@ private slots:
         QTest::newRow("left beside") << Qt::LeftButton << QPoint(-5, 10) << false << 0;
         QTest::newRow("left in a cut-off corner") << Qt::LeftButton << QPoint() << false << 0;
         QTest::newRow("right over") << Qt::RightButton << QPoint(30, 10) << false << 0;
+        QTest::newRow("middle over") << Qt::MiddleButton << QPoint(30, 10) << false << 0;
         QTest::newRow("design mode") << Qt::LeftButton << QPoint(-5, 10) << true << 0;
     }
 
@@ -313,7 +354,7 @@ private slots:
         QTest::mouseRelease(&button, mouseButton, {}, scene.centre());
         QCOMPARE(scene.timer()->isActive(), !designMode);
         QCOMPARE(button.buttonState(), designMode ? GButton::StateNormal : GButton::StateHover);
-        const int held = mouseButton == Qt::LeftButton ? 1 : 2;
+        const int held = mouseButton == Qt::LeftButton ? 1 : mouseButton == Qt::RightButton ? 2 : 4;
         const QString args = u" %1 at 29,9"_s.arg(held);
         QCOMPARE(scene.events,
                  (QStringList{u"MouseDown"_s + args, u"MouseMove %1 at 10,5"_s.arg(held),
@@ -426,6 +467,7 @@ private slots:
     {
         Scene scene;
         QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
+        QCOMPARE(scene.timer()->interval(), 20);
         scene.pointTo(scene.centre());
         QTRY_COMPARE(scene.button->buttonState(), GButton::StateHover);
         scene.pointTo(QPoint(-10, 5));

@@ -169,22 +169,48 @@ void TestMainWindow::pictureOfManyColoursStretched()
             QCOMPARE(shown.pixel(x, y), colours[y / 2][x / 50]);
 }
 
-void TestMainWindow::bandsAtTripleScale()
+void TestMainWindow::bands_data()
 {
-    // Three rows over 17 pixels at three device pixels each: each row takes 17 of the 51 device
-    // rows, however the painting splits them.
+    // A picture of three rows over a place of the given height: the picture row each device row
+    // shows, the one under the device row's centre, at whole and fractional scales.
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<int>("height"); // in pixels
+    QTest::addColumn<QList<int>>("rows");
+    QTest::newRow("1, uneven") << 1.0 << 4 << QList<int>{0, 1, 1, 2};
+    QTest::newRow("1.5") << 1.5 << 10 << QList<int>{0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2};
+    QTest::newRow("3") << 3.0 << 17 << QList<int>(17, 0) + QList<int>(17, 1) + QList<int>(17, 2);
+}
+
+void TestMainWindow::bands()
+{
+    QFETCH(qreal, scale);
+    QFETCH(int, height);
+    QFETCH(QList<int>, rows);
     const QRgb colours[3][2] = {
         {0xFF102030, 0xFF102030}, {0xFF405060, 0xFF405060}, {0xFFC0D0E0, 0xFFC0D0E0}};
     Image image;
     image.setPicture(
         QImage(reinterpret_cast<const uchar *>(colours), 2, 3, 8, QImage::Format_RGB32));
-    image.setDesignedGeometry(QRectF(0, 0, 2250, 255));
-    QImage shown(450, 51, QImage::Format_RGB32);
-    shown.setDevicePixelRatio(3);
+    image.setDesignedGeometry(QRectF(0, 0, 2250, height * 15));
+    QImage shown(int(150 * scale), int(rows.size()), QImage::Format_RGB32);
+    shown.setDevicePixelRatio(scale);
     QPainter painter(&shown);
     image.paint(painter, nullptr);
     painter.end();
-    for (int y = 0; y < 51; ++y)
-        for (int x : {0, 225, 449})
-            QCOMPARE(shown.pixel(x, y), colours[y / 17][0]);
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x : {0, shown.width() / 2, shown.width() - 1})
+            QCOMPARE(std::pair(y, shown.pixel(x, y)), std::pair(y, colours[rows[y]][0]));
+}
+
+void TestMainWindow::barRows()
+{
+    // The upper bar's 41 picture rows over its 25 window rows, every row as it must show.
+    const QRgb rows[] = {0xFFFFFF, 0x223344, 0xB3C3CB, 0xB3C3CB, 0xFDFDFE, 0xF7FAFB, 0xF4F7F9,
+                         0xEDF2F5, 0xE9EFF2, 0xE0E9ED, 0xD7E3E8, 0xD2DFE5, 0xC9D8E0, 0xBFD1DA,
+                         0xB9CDD7, 0xAFC6D1, 0xFFFFFF, 0x223344, 0xB3C3CB, 0xB3C3CB, 0xB3C3CB,
+                         0xB3C3CB, 0x223344, 0xFFFFFF, 0xB3C3CB};
+    const QImage window = m_frm->grab().toImage();
+    for (int y = 0; y < 25; ++y)
+        for (int x : {0, 190, 381})
+            QCOMPARE(std::pair(y, window.pixel(x, 64 + y) & 0xFFFFFF), std::pair(y, rows[y]));
 }

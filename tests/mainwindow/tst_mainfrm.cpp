@@ -43,6 +43,7 @@ void TestMainWindow::startup()
     // The window as it starts: empty, its controls bound to their members, centred, focused.
     MainFrm &f = *m_frm;
     QVERIFY(f.cmbR->ListCount() == 0 && f.cmbR->ListIndex() == -1 && !f.tm.isActive());
+    QCOMPARE(f.tm.interval(), 1); // the reveal ticks as often as it can
     for (const Label *label : {f.lblDescription, &f.lblTitle(0), &f.lblTitle(1)})
         QVERIFY(label->Caption().isEmpty());
     QCOMPARE(f.layoutDirection(), Qt::RightToLeft);
@@ -129,9 +130,19 @@ void TestMainWindow::dropDown()
     QCOMPARE(f.lblTitle(0).Caption(), Elements(42).Name);
 }
 
+void TestMainWindow::darkDesktop_data()
+{
+    QTest::addColumn<QString>("style");
+    QTest::newRow("fusion") << u"fusion"_s;
+    QTest::newRow("windows, whose palette leaves roles open") << u"windows"_s;
+}
+
 void TestMainWindow::darkDesktop()
 {
     // The window and its open list look the same whatever palette the desktop starts it with.
+    QFETCH(QString, style);
+    QApplication::setStyle(style);
+    const auto restoreStyle = qScopeGuard([] { QApplication::setStyle(u"fusion"_s); });
     const auto seen = [] {
         MainFrm f;
         f.show();
@@ -233,8 +244,8 @@ void TestMainWindow::search_data()
     QTest::addColumn<QList<int>>("positions");
     QTest::addColumn<QString>("message"); // when nothing is listed
     QTest::addColumn<QList<int>>("pointers");
-    const QString none = Card::notFoundMessage();
-    const QString empty = Card::noSearchTextMessage();
+    const QString none = QStringLiteral("\r\n  هذا العنصـر غيـر موجود !!\r\n  الرجاء التحقق من الكلمة جيدا");
+    const QString empty = QStringLiteral("\r\n  الرجاء ادخال اسم أو رمز !!");
     const QList<int> walked = {11, 0};
     QList<int> all(ElementCount);
     std::iota(all.begin(), all.end(), 1);
@@ -290,6 +301,7 @@ void TestMainWindow::picks()
         QVERIFY(title.width() > 9 && qAbs(title.geometry().center().x() - 190) <= 1);
         QCOMPARE(QPointF(shadow.Left(), shadow.Top()),
                  QPointF(title.Left() - 20, title.Top() - 20));
+        QCOMPARE(title.Top(), 3255.0f); // the designed top stays
     };
     f.cmbR->setListIndex(1);
     shows(117, 1);

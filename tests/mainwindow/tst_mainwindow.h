@@ -37,12 +37,15 @@ private slots:
     void pictures_data();
     void pictures();
     void pictureOfManyColoursStretched();
-    void bandsAtTripleScale();
+    void bands_data();
+    void bands();
+    void barRows();
 
     // tst_mainfrm.cpp
     void startup();
     void dropDown_data();
     void dropDown();
+    void darkDesktop_data();
     void darkDesktop();
     void qtMenusInArabic();
     void pastesKeepUndoBounded();

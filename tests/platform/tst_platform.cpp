@@ -79,6 +79,9 @@ private slots:
         row("star backtracks", u"aXbYb"_s, u"a*b"_s, Result::Match);
         row("star backtracks fails", u"aXbYc"_s, u"a*b"_s, Result::NoMatch);
         row("question not none", u""_s, u"?"_s, Result::NoMatch);
+        row("hash takes 0 and 9", u"09"_s, u"##"_s, Result::Match);
+        row("hash not a letter", u"O"_s, u"#"_s, Result::NoMatch);
+        row("range of one", u"A"_s, u"[a-a]"_s, Result::Match);
         row("negated range ignores case", u"Q"_s, u"[!a-z]"_s, Result::NoMatch);
         // Groups follow the literals' case rule: members by their folding, ranges by case class.
         row("final sigma in group", u"Σ"_s, u"[ς]"_s, Result::Match);
@@ -177,6 +180,30 @@ private slots:
         QTEST(int(Input::shiftMask(keys.keyboardModifiers())), "shift");
     }
 
+    void mouse()
+    {
+        // The buttons: left 1, right 2, middle 4, added together.
+        QCOMPARE(Input::mouseButtons(Qt::LeftButton | Qt::MiddleButton | Qt::BackButton), 5);
+        QCOMPARE(Input::mouseButtons(Qt::RightButton), 2);
+        // The pointer numbers of the design and the shapes that stand for them; 99 without an
+        // icon, and numbers with no shape, leave the widget's own pointer.
+        const Qt::CursorShape shapes[] = {
+            Qt::ArrowCursor,    Qt::ArrowCursor,     Qt::CrossCursor,     Qt::IBeamCursor,
+            Qt::ArrowCursor,    Qt::SizeAllCursor,   Qt::SizeBDiagCursor, Qt::SizeVerCursor,
+            Qt::SizeFDiagCursor, Qt::SizeHorCursor,  Qt::UpArrowCursor,   Qt::WaitCursor,
+            Qt::ForbiddenCursor, Qt::BusyCursor,     Qt::WhatsThisCursor, Qt::SizeAllCursor};
+        QWidget window;
+        QWidget &widget = *new QWidget(&window);
+        for (int pointer = 1; pointer <= 15; ++pointer) {
+            Cursor::setMousePointer(widget, pointer);
+            QCOMPARE(std::pair(pointer, widget.cursor().shape()), std::pair(pointer, shapes[pointer]));
+        }
+        for (int pointer : {0, 16, 99}) {
+            Cursor::setMousePointer(widget, pointer);
+            QVERIFY(!widget.testAttribute(Qt::WA_SetCursor));
+        }
+    }
+
     void sysColor()
     {
         const QPalette saved = QGuiApplication::palette();
@@ -192,12 +219,15 @@ private slots:
 
     void sharedTimersTickTogether()
     {
-        SharedTimer first, second;
+        SharedTimer first, second, stopped;
         auto deleted = std::make_unique<SharedTimer>();
         QList<SharedTimer *> log;
-        // A handler may delete a timer due later in the same tick: it does not tick then.
-        connect(&second, &SharedTimer::timeout, this, [&deleted] { deleted.reset(); });
-        for (SharedTimer *t : {&second, deleted.get(), &first}) {
+        // A handler may stop or delete a timer due later in the same tick: it does not tick then.
+        connect(&second, &SharedTimer::timeout, this, [&] {
+            deleted.reset();
+            stopped.stop();
+        });
+        for (SharedTimer *t : {&second, deleted.get(), &stopped, &first}) {
             connect(t, &SharedTimer::timeout, this, [&log, t] { log << t; });
             t->setInterval(5);
             t->start();
