@@ -33,6 +33,8 @@ expect() {
 }
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+# Without a runtime folder the Wayland library prints a line of its own before ours.
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$scratch}
 
 usage='Usage: *orvane \[options\]*أورفان*-h, --help*-v, --version*'
 expect help-long     0 "$usage" '' -- --help
