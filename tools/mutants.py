@@ -7,7 +7,7 @@ source file), rebuilds, runs CTest, records KILLED when a test fails or hangs an
 every test passes, puts the file back, and prints the score. A mutant that does not compile
 is counted apart, as it could never reach a user.
 
-Usage: python3 tools/mutants.py [--build DIR] [--jobs N] [--min PERCENT] [ID ...]
+Usage: python3 tools/mutants.py [--list FILE] [--build DIR] [--jobs N] [--min PERCENT] [ID ...]
 It builds without sanitizers into build-mutants/ (the first build takes a few minutes), checks
 that every test passes before the first mutant, and needs what ./test needs installed.
 """
@@ -81,12 +81,13 @@ def tests(build_dir, jobs, env):
 def main():
     p = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     p.add_argument("ids", nargs="*", help="only these mutants")
+    p.add_argument("--list", default=os.path.join(ROOT, "tools", "mutants.txt"))
     p.add_argument("--build", default="build-mutants")
     p.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     p.add_argument("--min", type=float, default=90.0, help="lowest passing score, in percent")
     a = p.parse_args()
 
-    mutants = read_mutants(os.path.join(ROOT, "tools", "mutants.txt"))
+    mutants = read_mutants(a.list)
     if a.ids:
         mutants = [m for m in mutants if m["id"] in a.ids]
     check_applicable(mutants)

@@ -1,0 +1,804 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window: its card and search test, its layout and pictures, its handlers, and a
+// random user. Each test function starts with a new window, not yet shown.
+#include "card.h"
+#include "gbutton.h"
+#include "mainfrm.h"
+#include "melementsinformations.h"
+#include "program.h"
+#include "search.h"
+#include "sharedtimer.h"
+
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QScopeGuard>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTranslator>
+
+#include <memory>
+#include <numeric>
+
+using MElementsInformations::ElementCount;
+using MElementsInformations::Elements;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The catalogue positions of the list's entries, in list order; 0 for a name not found.
+QList<int> listed(const ComboBox &combo)
+{
+    QList<int> positions;
+    for (int i = 0, n = 0; i < combo.count(); ++i, n = 0) {
+        while (++n <= ElementCount && Elements(n).Name != combo.itemText(i)) {
+        }
+        positions << (n > ElementCount ? 0 : n);
+    }
+    return positions;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_frm = std::make_unique<MainFrm>(); }
+    void cleanup() { m_frm.reset(); }
+
+    void card_data()
+    {
+        // The values of a card's ten lines, apart.
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("values");
+        QTest::newRow("1, doubles")
+            << 1 << u"هيدروجين|H|1|1.0079|0.071|2.2|K|لا معدني|هنري كافندش (إنجلترا)|1766م"_s;
+        QTest::newRow("11, integer mass")
+            << 11 << u"صوديوم|Na|11|23|0.97|0.93|KLM|معدني|ديفي|1807م"_s;
+        QTest::newRow("111, missing values")
+            << 111 << u"إينينيوم|Uuu|111|-|-|-|KLMNOPQ|محضر مخبريا|-|-"_s;
+        // A repeated element takes the shells of its atomic number, 104.
+        QTest::newRow("114, repeated element")
+            << 114
+            << u"رذرفورديوم|Rf|104|261|-|-|KLMNOPQ|-|المشترك للأبحاث النووية معمل لورنس "
+               u"بيركلي (روسيا,الولايات المتحدة)|1969م-1970م"_s;
+    }
+
+    void card()
+    {
+        QFETCH(int, slot);
+        QFETCH(QString, values);
+        // An empty first line; each label ends in three spaces but the shells', the mass has a
+        // unit.
+        const char16_t *const labels[] = {u"إسم العنصر الكيميائـي:   ",
+                                          u"رمزه:   ",
+                                          u"العدد الذري:   ",
+                                          u"الكتلة المولية الذرية:   ",
+                                          u"الكتلة الحجمية الذرية:   ",
+                                          u"الكهروسلبية:   ",
+                                          u"الطبقات: ",
+                                          u"نوع العنصر:   ",
+                                          u"مكتشفه:   ",
+                                          u"تاريخ الإكتشاف:   "};
+        QString card;
+        for (int i = 0; i < 10; ++i)
+            card += u"\r\n"_s + QString::fromUtf16(labels[i]) + values.section(u'|', i, i) +
+                    (i == 3 ? u"  غ/المول"_s : QString());
+        QCOMPARE(Card::compose(Elements(slot), QLocale::c()), card);
+    }
+
+    void shellsLine_data()
+    {
+        QTest::addColumn<int>("atomicNumber");
+        QTest::addColumn<QString>("expected");
+        // Both sides of every boundary.
+        const std::pair<int, const char *> rows[] = {
+            {0, ""},        {1, "K"},        {2, "K"},         {3, "KL"},
+            {10, "KL"},     {11, "KLM"},     {18, "KLM"},      {19, "KLMN"},
+            {36, "KLMN"},   {37, "KLMNO"},   {54, "KLMNO"},    {55, "KLMNOP"},
+            {86, "KLMNOP"}, {87, "KLMNOPQ"}, {111, "KLMNOPQ"}, {112, ""}};
+        for (const auto &[number, shells] : rows)
+            QTest::addRow("%d", number)
+                << number
+                << (*shells ? QStringLiteral("الطبقات: ") + QLatin1String(shells) : QString());
+    }
+
+    void shellsLine()
+    {
+        QFETCH(int, atomicNumber);
+        QFETCH(QString, expected);
+        QCOMPARE(Card::shellsLine(atomicNumber), expected);
+    }
+
+    void window()
+    {
+        MainFrm &f = *m_frm;
+        QCOMPARE(f.windowTitle(), QStringLiteral(" Orvane"));
+        QCOMPARE(f.minimumSize(), f.maximumSize()); // not resizable
+        QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(f.palette().color(QPalette::Window), QColor(231, 232, 233));
+        // The icon's four sizes, each the ICO's 32-bit image of that size, premultiplied.
+        QImageReader ico(QStringLiteral(ORVANE_RESOURCES_DIR "/orvane.ico"));
+        QCOMPARE(f.windowIcon().availableSizes(),
+                 (QList<QSize>{{48, 48}, {32, 32}, {16, 16}, {128, 128}}));
+        for (int i = 3; ico.jumpToImage(i); ++i) {
+            const QImage image = ico.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QCOMPARE(f.windowIcon().pixmap(image.size()).toImage(), image);
+        }
+        const QImage window = f.grab().toImage();
+        // Each button shows its stored face, 10 steps lighter than &H00E7E6D8&, and its own
+        // caption.
+        const std::pair<const GButton *, QString> buttons[] = {
+            {f.cmdSearch, QStringLiteral("بـحـــث")},
+            {f.cmdShowAll, QStringLiteral("عـرض الكـل")},
+            {f.cmdExit, QStringLiteral("خـروج")}};
+        for (const auto &[button, caption] : buttons) {
+            QCOMPARE(QColor(window.pixel(button->geometry().topLeft() + QPoint(5, 4))),
+                     QColor(226, 240, 241));
+            QCOMPARE(button->Caption(), caption);
+        }
+        // The card's eleven lines fit its label in the window font.
+        emit f.cmdShowAll->Click();
+        QVERIFY(11 * f.lblDescription->fontMetrics().lineSpacing() <= f.lblDescription->height());
+    }
+
+    void centring_data()
+    {
+        // Screen and window (frame included) in twips, and the window's place: half the difference
+        // in single precision, not rounded, but never above or left of the screen.
+        QTest::addColumn<QSizeF>("screen");
+        QTest::addColumn<QSizeF>("window");
+        QTest::addColumn<QPointF>("place");
+        const QSizeF window(5850, 7261);
+        QTest::newRow("1024 x 768, half twips")
+            << QSizeF(15360, 11520) << QSizeF(5851, 7261) << QPointF(4754.5, 2129.5);
+        QTest::newRow("1280 x 1024") << QSizeF(19200, 15360) << window << QPointF(6675, 4049.5);
+        QTest::newRow("640 x 400, top at the edge")
+            << QSizeF(9600, 6000) << window << QPointF(1875, 0);
+        QTest::newRow("320 x 240, both at the edge")
+            << QSizeF(4800, 3600) << window << QPointF(0, 0);
+        QTest::newRow("no size, no place") << QSizeF(qInf(), 100) << window << QPointF(-1, -1);
+    }
+
+    void centring()
+    {
+        QFETCH(QSizeF, screen);
+        QFETCH(QSizeF, window);
+        QFETCH(QPointF, place);
+        QCOMPARE(MainFrm::centredPosition(screen, window).value_or(QPointF(-1, -1)), place);
+    }
+
+    void places_data()
+    {
+        // Child windows at their designed places; labels and pictures mirrored (5730 - L - W to
+        // 5730 - L twips). Both edges are rounded, so neighbours stay neighbours. A label that
+        // sizes itself to its text is pinned by its top and right edges only.
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("place");
+        const std::pair<const char *, QRect> places[] = {
+            {"cmdShowAll", {81, 144, 86, 25}},
+            {"cmbR", {244, 167, 127, 21}},
+            {"txtSearch", {244, 144, 127, 23}},
+            {"cmdSearch", {167, 144, 74, 25}},
+            {"cmdExit", {8, 144, 73, 25}},
+            {"lblDescription", {-2, 248, 385, 161}},
+            {"img00001(0)", {-3, 80, 385, 121}},
+            {"img00001(1)", {-3, 0, 385, 65}},
+            {"img00001(2)", {-3, 64, 385, 25}},
+            {"img00001(3)", {-3, 200, 385, 25}},
+            {"img00001(4)", {-3, 88, 385, 369}},
+            {"img00001(5)", {-3, 416, 385, 41}},
+            // Labels that size themselves: their designed top, and their right edge from the left.
+            {"lblTitle(1)", {0, 216, 202, 0}},
+            {"lblTitle(0)", {0, 217, 200, 0}},
+            {"lbl0001(0)", {0, 104, 337, 0}},
+            {"lblAbout", {0, 5, 207, 0}},
+            {"lbl0001(3)", {0, 121, 361, 0}},
+            {"lbl0001(2)", {0, 173, 238, 0}}};
+        for (const auto &[name, place] : places)
+            QTest::newRow(name) << QString::fromLatin1(name) << place;
+    }
+
+    void places()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, place);
+        MainFrm &f = *m_frm;
+        const QWidget *control = f.findChild<QWidget *>(name);
+        QRect actual =
+            control ? control->geometry() : f.img00001(name.mid(9, 1).toInt()).geometry(&f);
+        if (place.height() == 0) // a self-sizing label: its top and right edge only
+            actual = QRect(0, actual.top(), actual.x() + actual.width(), 0);
+        QCOMPARE(actual, place);
+    }
+
+    void labels()
+    {
+        MainFrm &f = *m_frm;
+        // Where the title labels overlap, the mid-grey one lies in front; the child windows lie in
+        // front of every label.
+        f.lblTitle(0).setCaption(QStringLiteral("هيدروجين"));
+        f.lblTitle(1).setCaption(QStringLiteral("هيدروجين"));
+        const QPoint overlap =
+            f.lblTitle(0).geometry().intersected(f.lblTitle(1).geometry()).center();
+        QCOMPARE(f.childAt(overlap), &f.lblTitle(1));
+        const QList<QObject *> order = f.children();
+        for (const Label *label : f.findChildren<Label *>())
+            for (const QWidget *child : std::initializer_list<const QWidget *>{
+                     f.cmdShowAll, f.cmbR, f.txtSearch, f.cmdSearch, f.cmdExit})
+                QVERIFY(order.indexOf(label) < order.indexOf(child));
+        // A title wider than the window is not wrapped; the window cuts it at its edges.
+        f.lblTitle(0).setCaption(QString(60, QChar(0x0645)));
+        QVERIFY(f.lblTitle(0).width() > f.width());
+        QCOMPARE(f.lblTitle(0).height(), f.lblTitle(0).fontMetrics().height());
+    }
+
+    void bands_data()
+    {
+        // Three rows two pixels wide over a place of the given height: each device row (and column,
+        // where a row is not of one colour) shows the picture's under its centre, at any scale.
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<int>("height"); // in pixels
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<bool>("twoColours");
+        QTest::newRow("1, uneven") << 1.0 << 4 << QList<int>{0, 1, 1, 2} << false;
+        QTest::newRow("1.5") << 1.5 << 10 << QList<int>{0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2}
+                             << false;
+        const QList<int> thirds = QList<int>(17, 0) + QList<int>(17, 1) + QList<int>(17, 2);
+        QTest::newRow("3") << 3.0 << 17 << thirds << false;
+        QTest::newRow("3, two colours a row") << 3.0 << 17 << thirds << true;
+        QTest::newRow("1, two colours, uneven") << 1.0 << 4 << QList<int>{0, 1, 1, 2} << true;
+    }
+
+    void bands()
+    {
+        QFETCH(qreal, scale);
+        QFETCH(int, height);
+        QFETCH(QList<int>, rows);
+        QFETCH(bool, twoColours);
+        QRgb colours[3][2] = {
+            {0xFF102030, 0xFF102030}, {0xFF405060, 0xFF405060}, {0xFFC0D0E0, 0xFFC0D0E0}};
+        if (twoColours)
+            colours[1][1] = 0xFF0000FF;
+        Image image;
+        image.setPicture(
+            QImage(reinterpret_cast<const uchar *>(colours), 2, 3, 8, QImage::Format_RGB32));
+        image.setDesignedGeometry(QRectF(0, 0, 2250, height * 15));
+        QImage shown(int(150 * scale), int(rows.size()), QImage::Format_RGB32);
+        shown.setDevicePixelRatio(scale);
+        QPainter painter(&shown);
+        image.paint(painter, nullptr);
+        painter.end();
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x : {0, shown.width() / 2 - 1, shown.width() / 2, shown.width() - 1})
+                QCOMPARE(std::pair(y, shown.pixel(x, y)),
+                         std::pair(y, colours[rows[y]][2 * x / shown.width()]));
+    }
+
+    void pictures()
+    {
+        // The upper bar's 41 picture rows over its 25 window rows from row 64, every row as it must
+        // show; and window rows where one picture's band lies over another's of another colour:
+        // the header panel's base, the upper panel over the large one, the middle bar over the
+        // upper panel and over the large one, the large panel's base, the footer bar over it.
+        const QRgb bar[] = {0xFFFFFF, 0x223344, 0xB3C3CB, 0xB3C3CB, 0xFDFDFE, 0xF7FAFB, 0xF4F7F9,
+                            0xEDF2F5, 0xE9EFF2, 0xE0E9ED, 0xD7E3E8, 0xD2DFE5, 0xC9D8E0, 0xBFD1DA,
+                            0xB9CDD7, 0xAFC6D1, 0xFFFFFF, 0x223344, 0xB3C3CB, 0xB3C3CB, 0xB3C3CB,
+                            0xB3C3CB, 0x223344, 0xFFFFFF, 0xB3C3CB};
+        QList<std::pair<int, QRgb>> rows = {{55, 0xB3C3CB},  {190, 0xB3C3CB}, {200, 0xFFFFFF},
+                                            {219, 0xB3C3CB}, {400, 0xB3C3CB}, {416, 0xFFFFFF}};
+        for (int y = 0; y < 25; ++y)
+            rows.append({64 + y, bar[y]});
+        // Across the whole width, both edges included: the pictures are stretched.
+        const QImage window = m_frm->grab().toImage();
+        for (const auto &[y, colour] : std::as_const(rows))
+            for (int x : {0, 1, 190, 380, 381})
+                QCOMPARE(std::pair(y, window.pixel(x, y) & 0xFFFFFF), std::pair(y, colour));
+    }
+
+    void startup()
+    {
+        // The window as it starts: empty, centred, focused.
+        MainFrm &f = *m_frm;
+        QVERIFY(f.cmbR->ListCount() == 0 && f.cmbR->ListIndex() == -1 && !f.tm.isActive());
+        QCOMPARE(f.tm.interval(), 1); // the reveal ticks as often as it can
+        for (const Label *label : {f.lblDescription, &f.lblTitle(0), &f.lblTitle(1)})
+            QVERIFY(label->Caption().isEmpty());
+        QCOMPARE(f.layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(f.lblAbout->Caption(),
+                 QStringLiteral("Orvane\r\nالإصـدار الثاني\r\nبرمجة وتصميم: فريق Orvane\r\n"
+                                "  برنامج مجاني للجميع  "));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, f.lbl0001(1));
+
+        // On the 800 x 800 screen: before the first show the frame is unknown, so the client area
+        // is centred; once shown, the frame (2 pixels a side here) is.
+        QCOMPARE(f.pos(), QPoint(209, 174));
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QCOMPARE(f.frameGeometry(), QRect(207, 172, 386, 457));
+
+        // The first focus, and the tab order from there.
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QCOMPARE(QApplication::focusWidget(), f.cmdSearch);
+        for (QWidget *next : std::initializer_list<QWidget *>{f.txtSearch, f.cmbR, f.cmdShowAll,
+                                                              f.cmdExit, f.cmdSearch}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+    }
+
+    void dropDown_data()
+    {
+        QTest::addColumn<int>("windowTop");
+        QTest::newRow("room below") << 100;
+        QTest::newRow("no room below") << 600;
+    }
+
+    void dropDown()
+    {
+        QFETCH(int, windowTop);
+        MainFrm &f = *m_frm;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.move(f.x(), windowTop);
+        f.cmdShowAll_Click();
+        f.cmbR->setListIndex(40);
+        QTest::mouseClick(f.cmbR, Qt::LeftButton);
+        QAbstractItemView *view = f.cmbR->view();
+        const QWidget *popup = view->window();
+        QTRY_VERIFY(popup->isVisible());
+
+        // Under the box, or over it, sharing its edge line; eight rows; the current entry in view.
+        const QRect box(f.cmbR->mapToGlobal(QPoint()), f.cmbR->size());
+        if (windowTop == 100)
+            QCOMPARE(popup->geometry().top(), box.bottom());
+        else
+            QCOMPARE(popup->geometry().bottom(), box.top());
+        QCOMPARE(popup->geometry().right(), box.right());
+        QCOMPARE(view->viewport()->height() / view->sizeHintForRow(0), 8);
+        QVERIFY(view->viewport()->rect().contains(view->visualRect(view->currentIndex())));
+        // Right to left: the scroll bar on the left, the names ending at the right.
+        QVERIFY(view->verticalScrollBar()->isVisible());
+        QVERIFY(view->verticalScrollBar()->mapTo(popup, QPoint()).x() < 5);
+        QCOMPARE(view->layoutDirection(), Qt::RightToLeft);
+        // The box's colours: &H00E7E6D8& behind &H00404040& text, the window's &H00E9E8E7& around.
+        QCOMPARE(view->palette().color(QPalette::Base), QColor(0xD8, 0xE6, 0xE7));
+        QCOMPARE(view->palette().color(QPalette::Text), QColor(0x40, 0x40, 0x40));
+        QCOMPARE(popup->palette().color(QPalette::Window), QColor(0xE7, 0xE8, 0xE9));
+
+        // The keyboard still picks from the open list.
+        QTest::keyClick(view, Qt::Key_Down);
+        QTest::keyClick(view, Qt::Key_Return);
+        QTRY_VERIFY(!popup->isVisible());
+        QCOMPARE(f.cmbR->ListIndex(), 41);
+        QCOMPARE(f.lblTitle(0).Caption(), Elements(42).Name);
+    }
+
+    void darkDesktop_data()
+    {
+        QTest::addColumn<QString>("styleName");
+        QTest::newRow("fusion") << u"fusion"_s;
+        QTest::newRow("windows, whose palette leaves roles open") << u"windows"_s;
+    }
+
+    void darkDesktop()
+    {
+        // The window and its open list look the same whatever palette the desktop starts it with.
+        QFETCH(QString, styleName);
+        QApplication::setStyle(styleName);
+        const auto style = qScopeGuard([] { QApplication::setStyle(u"fusion"_s); });
+        const auto palette =
+            qScopeGuard([p = QApplication::palette()] { QApplication::setPalette(p); });
+        const auto seen = [] {
+            MainFrm f;
+            f.show();
+            Q_UNUSED(QTest::qWaitForWindowExposed(&f));
+            f.cmdShowAll_Click();
+            f.cmbR->showPopup();
+            QWidget *list = f.cmbR->view()->window();
+            Q_UNUSED(QTest::qWaitFor([list] { return list->isVisible(); }));
+            return QList<QImage>{f.grab().toImage(), list->grab().toImage()};
+        };
+        const QList<QImage> light = seen();
+        QPalette dark(QColor(0x35, 0x35, 0x35)); // light text on dark grey
+        dark.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+        QApplication::setPalette(dark);
+        QCOMPARE(seen(), light);
+    }
+
+    void qtMenusInArabic()
+    {
+        // Qt's own menus speak the window's language, right to left; without the translation they
+        // stay as they are.
+        QVERIFY(!Program::translateQt(QStringLiteral("/nonexistent")));
+        const std::unique_ptr<QTranslator> arabic(Program::translateQt());
+        QVERIFY2(arabic, "Qt's Arabic translation is missing: install qt6-translations-l10n");
+        MainFrm &f = *m_frm;
+        const std::unique_ptr<QMenu> edit(f.txtSearch->createStandardContextMenu());
+        QVERIFY(edit->isRightToLeft());
+        QCOMPARE(edit->actions().constLast()->text().section(u'\t', 0, 0), u"حدّد الكلّ"_s);
+
+        // The open list's scroll-bar menu runs modally: read it from inside, then close it.
+        f.show();
+        f.cmdShowAll_Click();
+        f.cmbR->showPopup();
+        QScrollBar *bar = f.cmbR->view()->verticalScrollBar();
+        QString first;
+        QTimer::singleShot(0, bar, [&first] {
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                first = menu->isRightToLeft() ? menu->actions().constFirst()->text() : u"ltr"_s;
+                menu->close();
+            }
+        });
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 20),
+                                bar->mapToGlobal(QPoint(3, 20)));
+        QApplication::sendEvent(bar, &click);
+        QCOMPARE(first, u"مرّر إلى هنا"_s);
+    }
+
+    void pastesKeepUndoBounded()
+    {
+        // Typing and pasting are undone as usual, but an undo history fed large pastes reaches back
+        // over the last of them only: Qt keeps 20 bytes for every character pasted or replaced.
+        const auto paste = [](TextBox &box, char16_t letter, int length) {
+            QGuiApplication::clipboard()->setText(QString(length, QChar(letter)));
+            QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        };
+        MainFrm &f = *m_frm;
+        TextBox &box = *f.txtSearch;
+        QTest::keyClicks(&box, u"Fe"_s);
+        box.undo();
+        QCOMPARE(box.text(), QString());
+        for (char16_t letter = u'a'; letter < u'a' + 20; ++letter) {
+            paste(box, letter, 60000);
+            f.cmdSearch_Click();
+        }
+        QCOMPARE(box.cursorPosition(), 60000);
+        for (int undone = 0; box.isUndoAvailable() && undone < 100; ++undone)
+            box.undo();
+        QVERIFY(box.text() == QString(60000, u's') || box.text() == QString(60000, u't'));
+
+        // What an undo brings back stays as it was when the history goes with it.
+        TextBox other;
+        paste(other, u'x', 30000);
+        paste(other, u'y', 30000);
+        other.undo();
+        QVERIFY(!other.isUndoAvailable());
+        QCOMPARE(other.selectedText(), QString(30000, u'x'));
+    }
+
+    void search_data()
+    {
+        // The pointer: a search shows the hourglass, a default pointer after every match and at
+        // its end, so one that finds nothing keeps the hourglass up for the whole walk; the empty
+        // text never touches it. Picking the first entry shows the card's own hourglass.
+        QTest::addColumn<QString>("text"); // null for show all
+        QTest::addColumn<QList<int>>("positions");
+        QTest::addColumn<QString>("message"); // when nothing is listed
+        QTest::addColumn<QList<int>>("pointers");
+        const QString none =
+            QStringLiteral("\r\n  هذا العنصـر غيـر موجود !!\r\n  الرجاء التحقق من الكلمة جيدا");
+        const QString empty = QStringLiteral("\r\n  الرجاء ادخال اسم أو رمز !!");
+        const QList<int> walked = {11, 0};
+        QList<int> all(ElementCount);
+        std::iota(all.begin(), all.end(), 1);
+        QTest::newRow("show all") << QString() << all << QString() << walked;
+        QTest::newRow("Fe: symbol in text, text in symbol")
+            << "Fe" << QList<int>{9, 26} << QString() << QList<int>{11, 0, 0, 11, 0, 0};
+        QTest::newRow("[ is malformed, lists nothing") << "[" << QList<int>{} << none << walked;
+        QTest::newRow("empty") << "" << QList<int>{} << empty << QList<int>{};
+        QTest::newRow("spaces only") << "   " << QList<int>{} << empty << QList<int>{};
+        QTest::newRow("full name, leading space")
+            << QStringLiteral(" هيدروجين") << QList<int>{} << none << walked;
+        QTest::newRow("name with inner spaces") << QStringLiteral("( زنك )") << QList<int>{30}
+                                                << QString() << QList<int>{11, 0, 11, 0, 0};
+    }
+
+    void search()
+    {
+        QFETCH(QString, text);
+        QFETCH(QList<int>, positions);
+        QFETCH(QString, message);
+        QFETCH(QList<int>, pointers);
+        MainFrm &f = *m_frm;
+        f.txtSearch->setText(text);
+        const int beeps = Program::beepCount();
+        QSignalSpy pointer(&f, &MainFrm::mousePointerChanged);
+        QSignalSpy clicks(f.cmbR, &ComboBox::Click);
+        text.isNull() ? f.cmdShowAll_Click() : f.cmdSearch_Click();
+
+        QCOMPARE(listed(*f.cmbR), positions);
+        QCOMPARE(Program::beepCount(), beeps + int(positions.isEmpty()));
+        QCOMPARE(clicks.count(), int(!positions.isEmpty()));
+        QCOMPARE(f.DescriptionText,
+                 positions.isEmpty() ? message : Card::compose(Elements(positions.first())));
+        QList<int> shapes;
+        for (const QList<QVariant> &call : pointer)
+            shapes << call.at(0).toInt();
+        QCOMPARE(shapes, pointers);
+    }
+
+    void picks()
+    {
+        // Each pick raises Click once and shows its title sized to the name and centred on the
+        // 382-pixel window, with its shadow 20 twips up and to the left.
+        MainFrm &f = *m_frm;
+        QSignalSpy clicks(f.cmbR, &ComboBox::Click);
+        f.cmbR->AddItem(Elements(1).Name);
+        f.cmbR->AddItem(Elements(117).Name);
+        QCOMPARE(f.cmbR->ListIndex(), -1); // adding selects nothing
+        const auto shows = [&](int slot, int count) {
+            const Label &title = f.lblTitle(0), &shadow = f.lblTitle(1);
+            QCOMPARE(clicks.count(), count);
+            QCOMPARE(shadow.Caption(), Elements(slot).Name);
+            QVERIFY(title.width() > 9 && qAbs(title.geometry().center().x() - 190) <= 1);
+            QCOMPARE(QPointF(shadow.Left(), shadow.Top()),
+                     QPointF(title.Left() - 20, title.Top() - 20));
+            QCOMPARE(title.Top(), 3255.0f); // the designed top stays
+        };
+        f.cmbR->setListIndex(1);
+        shows(117, 1);
+        QTest::keyClick(f.cmbR, Qt::Key_Up);
+        shows(1, 2);
+        emit f.cmbR->activated(f.cmbR->currentIndex()); // the entry shown, picked again
+        QCOMPARE(clicks.count(), 3);
+    }
+
+    void reveal()
+    {
+        // Five more characters a tick; the tick after the whole text ends the reveal, leaving it.
+        MainFrm &f = *m_frm;
+        f.DescriptionText = QStringLiteral("abcdefghij");
+        f.tm.start();
+        QList<qsizetype> lengths;
+        while (f.tm.isActive() && lengths.size() < 100) {
+            f.tm_Timer();
+            QVERIFY(f.DescriptionText.startsWith(f.lblDescription->Caption()));
+            lengths << f.lblDescription->Caption().size();
+        }
+        QCOMPARE(lengths, (QList<qsizetype>{0, 5, 10, 10, 10}));
+        QCOMPARE(f.RevealLength, 0);
+
+        // A new card mid-reveal does not restart it: it shows at once up to the same length.
+        f.cmdShowAll_Click();
+        for (int i = 0; i < 4; ++i)
+            f.tm_Timer();
+        QTest::keyClick(f.cmbR, Qt::Key_Down);
+        f.tm_Timer();
+        QCOMPARE(f.lblDescription->Caption(), Card::compose(Elements(2)).left(20));
+        // A screen reader is given the whole card at once.
+        QCOMPARE(f.lblDescription->accessibleName(),
+                 Card::compose(Elements(2)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    }
+
+    void overtakingFill_data()
+    {
+        QTest::addColumn<QString>("outer"); // the search text; null for show all
+        QTest::addColumn<QString>("inner");
+        QTest::addColumn<bool>("click"); // or only type it
+        QTest::addColumn<QList<int>>("positions");
+        QTest::newRow("search inside show all") << QString() << "Fe" << true << QList<int>{9, 26};
+        // The outer search still shows its hourglass, which the empty search never touches.
+        QTest::newRow("empty search inside a search") << "Zz"
+                                                      << "" << true << QList<int>{};
+        // Each record is tested with the text as it is then: the first with Fe, the rest with Unq.
+        QTest::newRow("typing during a search") << "Fe"
+                                                << "unq" << false << QList<int>{7, 92, 104};
+    }
+
+    void overtakingFill()
+    {
+        QFETCH(QString, outer);
+        QFETCH(QString, inner);
+        QFETCH(bool, click);
+        QFETCH(QList<int>, positions);
+        MainFrm &f = *m_frm;
+        f.txtSearch->setText(outer);
+        QSignalSpy clicks(f.cmbR, &ComboBox::Click);
+        // Runs in the outer fill's first yield; a click there overtakes the outer fill, which
+        // then stops and leaves everything to it.
+        QTimer::singleShot(0, &f, [&f, inner, click] {
+            f.txtSearch->setText(inner);
+            if (click)
+                inner.isNull() ? f.cmdShowAll_Click() : f.cmdSearch_Click();
+        });
+        outer.isNull() ? f.cmdShowAll_Click() : f.cmdSearch_Click();
+        QCOMPARE(listed(*f.cmbR), positions);
+        QCOMPARE(clicks.count(), positions.isEmpty() ? 0 : 1);
+        QCOMPARE(f.DescriptionText, positions.isEmpty() ? Card::noSearchTextMessage()
+                                                        : Card::compose(Elements(positions[0])));
+        QVERIFY(f.tm.isActive() && f.MousePointer() == 0);
+    }
+
+    void ending_data()
+    {
+        QTest::addColumn<bool>("byClose");
+        QTest::newRow("close runs Form_Unload") << true;
+        QTest::newRow("exit does not") << false;
+    }
+
+    void ending()
+    {
+        QFETCH(bool, byClose);
+        MainFrm &f = *m_frm;
+        f.show();
+        f.tm.start();
+        if (byClose)
+            QVERIFY(f.close());
+        else
+            emit f.cmdExit->Click();
+        QVERIFY(f.m_ended && !f.isVisible() && !f.tm.isActive());
+        // The buttons' hover timers stop too, asleep or not.
+        for (const SharedTimer *tmr : f.findChildren<SharedTimer *>())
+            QVERIFY(!tmr->isActive());
+        // Only the unload clears the catalogue.
+        QCOMPARE(Elements(117).Name.isEmpty(), byClose);
+    }
+
+    void monkey()
+    {
+        const bool given = qEnvironmentVariableIsSet("ORVANE_MONKEY_SEED");
+        const quint32 seed =
+            given ? quint32(qEnvironmentVariableIntValue("ORVANE_MONKEY_SEED")) : 7;
+        m_random.seed(seed);
+        const int weights[Actions] = {14, 18, 1, 18, 12, 8, 22}; // the exit button rarely
+        for (int step = 0; step < 3000; ++step) {
+            usersWindow();
+            int pick = random(93), action = 0;
+            while (pick >= weights[action])
+                pick -= weights[action++];
+            for (int n = random(4); n > 1; --n)
+                later(random(60), random(Actions));
+            act(action);
+            while (m_pending > 0)
+                QCoreApplication::processEvents();
+            if (random(2) == 0) {
+                // Some time passes, and the next action lands inside the running reveal.
+                for (int tick = random(80); tick > 0 && m_frm->tm.isActive(); --tick)
+                    m_frm->tm_Timer();
+                continue;
+            }
+            const QString fault = m_frm->m_ended ? QString() : disagreement();
+            QVERIFY2(
+                fault.isEmpty(),
+                qPrintable(QStringLiteral("seed %1, step %2: %3").arg(seed).arg(step).arg(fault)));
+        }
+
+        // A close in the middle of a fill ends the program normally, with the catalogue cleared.
+        MainFrm &f = usersWindow();
+        QTimer::singleShot(0, this, [this] {
+            later(random(100), Close);
+            act(ShowAll);
+        });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(f.m_ended && !f.isVisible() && !f.tm.isActive() && Elements(1).Name.isEmpty());
+        QVERIFY(f.cmbR->count() < 117);
+    }
+
+private:
+    // A seeded random user: clicks, texts, picks and keys, some fired from the event loop so that
+    // they land inside running fills, others inside running reveals, with the whole window checked
+    // at every rest. ORVANE_MONKEY_SEED=n replays a run; every failure names its seed and step.
+    enum Action
+    {
+        ShowAll,
+        Search,
+        Exit,
+        Type,
+        KeyPick,
+        ListPick,
+        Key,
+        Actions,
+        Close
+    };
+
+    MainFrm &usersWindow()
+    {
+        // The exit button ends the program; the user starts it again.
+        if (!m_frm || m_frm->m_ended)
+            m_frm = std::make_unique<MainFrm>();
+        if (!m_frm->isVisible()) {
+            m_frm->show();
+            m_frm->activateWindow();
+        }
+        return *m_frm;
+    }
+
+    void act(int action)
+    {
+        MainFrm &f = *m_frm;
+        if (f.m_ended)
+            return;
+        static const QStringList texts =
+            QStringLiteral("Fe|fe|Unq|*|?|[|[a-z]*|[!A-M]|#|*a*a*a*a*b|Zz|  ||يوم|هيدروجين|[ي-ن]*")
+                .split(u'|');
+        static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Tab,     Qt::Key_Space,
+                                       Qt::Key_Up,     Qt::Key_Down,    Qt::Key_Home,
+                                       Qt::Key_End,    Qt::Key_PageDown};
+        if (action <= Exit) {
+            GButton *button = action == ShowAll  ? f.cmdShowAll
+                              : action == Search ? f.cmdSearch
+                                                 : f.cmdExit;
+            QCursor::setPos(button->mapToGlobal(button->rect().center()));
+            QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+        } else if (action == Type) {
+            f.txtSearch->clear();
+            for (QChar c : texts[random(int(texts.size()))]) {
+                QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QCoreApplication::sendEvent(f.txtSearch, &key);
+            }
+        } else if (action == KeyPick) {
+            QTest::keyClick(f.cmbR, keys[3 + random(5)]);
+        } else if (action == ListPick && f.cmbR->count() > 0) {
+            f.cmbR->showPopup();
+            f.cmbR->view()->setCurrentIndex(f.cmbR->model()->index(random(f.cmbR->count()), 0));
+            QTest::keyClick(f.cmbR->view(), Qt::Key_Return);
+        } else if (action == Key) {
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : f.cmdSearch, keys[random(3)]);
+        } else if (action == Close) {
+            f.close();
+        }
+    }
+
+    void later(int passes, int action)
+    {
+        ++m_pending;
+        QTimer::singleShot(0, this, [this, passes, action] {
+            passes > 0 ? later(passes - 1, action) : act(action);
+            --m_pending;
+        });
+    }
+
+    QString disagreement()
+    {
+        MainFrm &f = *m_frm;
+        for (int guard = 0; f.tm.isActive() && guard < 1000; ++guard)
+            f.tm_Timer();
+        // The list holds names of the catalogue in its order, each once.
+        int position = 0;
+        for (int i = 0; i < f.cmbR->count(); ++i) {
+            while (++position <= 117 && Elements(position).Name != f.cmbR->itemText(i)) {
+            }
+            if (position > 117)
+                return QStringLiteral("entry %1 out of catalogue order").arg(i);
+        }
+        const int index = f.cmbR->ListIndex();
+        if ((index < 0) != (f.cmbR->count() == 0))
+            return QStringLiteral("selection %1 of %2 entries").arg(index).arg(f.cmbR->count());
+        const QString name = f.cmbR->Text();
+        if (f.lblTitle(0).Caption() != name || f.lblTitle(1).Caption() != name)
+            return QStringLiteral("titles are not the selected entry");
+        int n = 1;
+        while (n < 117 && Elements(n).Name != name)
+            ++n;
+        const QString head = QStringLiteral("\r\nإسم العنصر الكيميائـي:   %1\r\nرمزه:   %2\r\n");
+        const QStringList messages = {QString(), Card::noSearchTextMessage(),
+                                      Card::notFoundMessage()};
+        if (index >= 0 ? !f.DescriptionText.startsWith(head.arg(name, Elements(n).Symbol))
+                       : !messages.contains(f.DescriptionText))
+            return QStringLiteral("the card is not the selected entry's");
+        if (f.lblDescription->Caption() != f.DescriptionText)
+            return QStringLiteral("the reveal ended short of the text");
+        if (f.MousePointer() != 0 || f.cursor().shape() != Qt::ArrowCursor)
+            return QStringLiteral("the pointer is not the default");
+        return {};
+    }
+
+    int random(int bound) { return int(m_random.bounded(bound)); }
+
+    std::unique_ptr<MainFrm> m_frm;
+    QRandomGenerator m_random;
+    int m_pending = 0;
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
