@@ -10,21 +10,23 @@ qt_plugins=$("$2" --query QT_INSTALL_PLUGINS)
 failures=0
 
 # expect TAG STATUS STDOUT STDERR [VAR=VALUE...] -- [ARG...]
-# STDOUT and STDERR are glob patterns for the whole output; a message is a single line.
+# STDOUT and STDERR are glob patterns for the whole output; a message is a single line, and
+# every output ends with a line break.
 expect() {
     local tag=$1 status=$2 want_out=$3 want_err=$4 vars=()
     shift 4
     while [ "$1" != -- ]; do vars+=("$1"); shift; done
     shift
     local out err rc
-    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
-              -u QT_PLUGIN_PATH -u QT_QPA_PLATFORM_PLUGIN_PATH "${vars[@]}" "$orvane" "$@" \
-          2>"$scratch/err")
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
+        -u QT_PLUGIN_PATH -u QT_QPA_PLATFORM_PLUGIN_PATH "${vars[@]}" "$orvane" "$@" \
+        >"$scratch/out" 2>"$scratch/err"
     rc=$?
-    err=$(cat "$scratch/err")
+    out=$(cat "$scratch/out") err=$(cat "$scratch/err")
     # shellcheck disable=SC2053 # the expectations are patterns
     if [ "$rc" -ne "$status" ] || [[ $out != $want_out ]] || [[ $err != $want_err ]] ||
-       { [ -n "$err" ] && [ "$(wc -l <"$scratch/err")" -ne 1 ]; }; then
+       { [ -n "$err" ] && [ "$(wc -l <"$scratch/err")" -ne 1 ]; } ||
+       [ -n "$(tail -c1 "$scratch/out")" ]; then
         echo "FAIL $tag: status $rc (want $status)" >&2
         echo "  stdout: $out" >&2
         echo "  stderr: $err" >&2
