@@ -310,8 +310,8 @@ void TextBox::takeEdit(const QString &text)
     // Qt's history keeps a record of every character an edit inserts or removes, for as long as
     // the box lives: 60,000 characters pasted over as many cost it 2 MB. An edit touches at most
     // the characters before and after it, which bounds what the history can have taken in.
-    m_undoCharge += m_lastText.size() + text.size();
-    m_lastText = text;
+    m_undoCharge += m_lastLength + text.size();
+    m_lastLength = text.size();
     if (m_undoCharge <= UndoBudget)
         return;
     m_undoCharge = 0;

@@ -131,6 +131,6 @@ public:
 private:
     void takeEdit(const QString &text);
 
-    QString m_lastText;
+    qsizetype m_lastLength = 0;
     qsizetype m_undoCharge = 0;
 };
