@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Usage: check_deb.sh BUILD-DIR
+# Usage: check_deb.sh BUILD-DIR QT-LIBRARY-DIR
 # Builds the Debian package from BUILD-DIR with CPack into a scratch folder and checks what a
 # user would install: the files, that the launcher entry points at them, the dependencies, a
 # stripped binary without RUNPATH, and lintian's verdict (no error, no warning).
 set -euo pipefail
 build=$(cd "$1" && pwd)
+qt_libs=$2
 app_id=org.orvane.Orvane
 
 for tool in cpack:cmake dpkg-deb:dpkg dpkg-shlibdeps:dpkg-dev file:file readelf:binutils lintian:lintian; do
@@ -41,6 +42,10 @@ has "-rw-r--r-- ./usr/share/icons/hicolor/scalable/apps/$app_id.svg"
 has "-rw-r--r-- ./usr/share/doc/orvane/copyright"
 has "-rw-r--r-- ./usr/share/doc/orvane/changelog.gz"
 has "-rw-r--r-- ./usr/share/man/man1/orvane.1.gz"
+# Where lintian validates AppStream metadata, it is told why the missing home page is accepted.
+if lintian-explain-tags appstream-metadata-validation-failed >/dev/null 2>&1; then
+    has "-rw-r--r-- ./usr/share/lintian/overrides/orvane"
+fi
 
 # The launcher entry and the metadata must name what the package installs.
 root=$work/root
@@ -64,8 +69,23 @@ fi
 # Control fields; packages are compared by name, whatever the version constraints.
 [ "$(dpkg-deb -f "$deb" Package)" = orvane ] || fail "the package is not named orvane"
 names() { dpkg-deb -f "$deb" "$1" | tr ',' '\n' | sed 's/(.*)//; s/[[:space:]]//g'; }
-for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-dejavu-core; do
-    names Depends | grep -qxF "$package" || fail "Depends lacks $package: $(dpkg-deb -f "$deb" Depends)"
+names Depends | grep -qxF fonts-dejavu-core || fail "Depends lacks fonts-dejavu-core"
+# Qt by what it is: the packages that ship the Core, Gui and Widgets libraries built against
+# (their names change between releases: libqt6core6, libqt6core6t64), asked for at least at the
+# Qt minor release built against, and at no version newer than the one installed here.
+for module in Core Gui Widgets; do
+    package=$(dpkg-query -S "$(readlink -f "$qt_libs/libQt6$module.so.6")" | cut -d: -f1)
+    installed=$(dpkg-query -W -f='${Version}' "$package")
+    qt_minor=$(sed -E 's/^([0-9]+\.[0-9]+).*/\1/' <<<"$installed")
+    bounds=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed -nE "s/^ *$package \(>= ([^)]+)\) *$/\1/p")
+    [ -n "$bounds" ] || fail "Depends lacks $package (>= ...) for Qt $module: $(dpkg-deb -f "$deb" Depends)"
+    atleast=false
+    for bound in $bounds; do
+        dpkg --compare-versions "$installed" ge "$bound" ||
+            fail "Depends asks for $package (>= $bound), newer than the $installed built against"
+        ! dpkg --compare-versions "$bound" ge "$qt_minor" || atleast=true
+    done
+    $atleast || fail "Depends lets $package older than Qt $qt_minor, built against, in: $bounds"
 done
 # DejaVu covers Arabic; the large Noto set and Qt's translations are only recommended, and so
 # is Qt's Wayland plugin, which an X session does without.

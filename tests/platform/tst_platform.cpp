@@ -12,9 +12,11 @@
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVersionNumber>
 #include <QWidget>
 
 #include <functional>
+#include <iterator>
 #include <memory>
 
 using Wildcard::Result;
@@ -52,6 +54,10 @@ struct Scene
     SharedTimer timer, plain;
 };
 
+// The Unicode versions whose CaseFolding.txt the matcher's rows were checked against, in the
+// order QChar::UnicodeVersion appends them. A Qt that follows a newer one fails in one place.
+const QVersionNumber knownUnicode[] = {{14, 0}, {15, 0}, {15, 1}, {16, 0}, {17, 0}};
+
 using Change = std::function<void(Scene &)>;
 using Member = QWidget *Scene::*;
 
@@ -88,10 +94,16 @@ private slots:
         row("long s not in negated", u"ſ"_s, u"[!s]"_s, Result::NoMatch);
         row("dotless i not in group", u"ı"_s, u"[I]"_s, Result::NoMatch);
         row("dotless i in negated range", u"ı"_s, u"[!A-Z]"_s, Result::Match);
-        // Only simple foldings join characters: in Unicode 14 the first three share a full one.
-        row("iota dialytika oxia and tonos", u"\u1FD3"_s, u"\u0390"_s, Result::NoMatch);
-        row("upsilon dialytika oxia and tonos", u"\u1FE3"_s, u"\u03B0"_s, Result::NoMatch);
-        row("long s t and s t ligatures", u"\uFB05"_s, u"\uFB06"_s, Result::NoMatch);
+        // Only simple foldings join characters. Up to Unicode 15.0 these three pairs share only a
+        // full folding; CaseFolding.txt gives each a simple one (S) from 15.1 on.
+        const int unicode = QChar::currentUnicodeVersion() - QChar::Unicode_14_0;
+        QVERIFY2(unicode >= 0 && unicode < int(std::size(knownUnicode)),
+                 "Qt follows a Unicode version these rows do not know: check its CaseFolding.txt");
+        const Result joined =
+            knownUnicode[unicode] >= QVersionNumber(15, 1) ? Result::Match : Result::NoMatch;
+        row("iota dialytika oxia and tonos", u"\u1FD3"_s, u"\u0390"_s, joined);
+        row("upsilon dialytika oxia and tonos", u"\u1FE3"_s, u"\u03B0"_s, joined);
+        row("long s t and s t ligatures", u"\uFB05"_s, u"\uFB06"_s, joined);
         row("capital sharp s", u"\u1E9E"_s, u"\u00DF"_s, Result::Match);
         row("alpha psili prosgegrammeni", u"\u1F88"_s, u"\u1F80"_s, Result::Match);
     }
