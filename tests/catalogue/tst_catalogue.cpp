@@ -107,7 +107,7 @@ private slots:
         // A number keeps its subtype and its value.
         QVERIFY(i16(23) != VariantValue(23.0) && VariantValue(2.26) != VariantValue(2.62));
 
-        // The mended cells that the published data sets below do not check.
+        // Mended cells whose kind, or value, the published data sets below do not check.
         QCOMPARE(Elements(86).MolarMass, i16(222));         // an integer now
         QCOMPARE(Elements(61).Density, VariantValue(7.26)); // a double now
         QCOMPARE(Elements(60).Discoverer, Elements(59).Discoverer);
@@ -201,10 +201,10 @@ private slots:
             {u"81 electronegativity"_s, u"2.04"_s}, // thallium(III)'s; the data set gives Tl(I)'s
             {u"4 year"_s, u"1828"_s},               // the metal's isolation; the oxide's is 1797
             {u"78 year"_s, u"1557"_s},              // Scaliger's first account; Ulloa's is 1735
-            {u"2 density"_s, u"0.126"_s},  // liquid helium at its boiling point is 0.125, not 0.122
-            {u"6 density"_s, u"2.26"_s},   // graphite's X-ray density, as NIST's; 2.2 a bulk mean
-            {u"9 density"_s, u"1.11"_s},   // Dewar's 1897 figure for the liquid; 1.50 since 1951
-            {u"36 density"_s, u"2.41"_s},  // liquid krypton at its boiling point weighs 2.415
+            {u"2 density"_s, u"0.126"_s},  // the liquid at its boiling point is 0.125, not 0.122
+            {u"6 density"_s, u"2.26"_s},   // graphite's crystal density, as NIST's; bulk is 2.2
+            {u"9 density"_s, u"1.11"_s},   // an early, too low figure for the liquid; now 1.50
+            {u"36 density"_s, u"2.41"_s},  // the liquid at its boiling point is 2.415, not 2.16
             {u"38 density"_s, u"2.6"_s},   // later handbooks give 2.64; this data set keeps 2.54
             {u"54 density"_s, u"3.068"_s}, // the liquid near its melting point; 3.52 is no liquid's
         };
