@@ -9,6 +9,7 @@
 #include "wildcard.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -158,14 +159,63 @@ private slots:
 
     void keyCode_data()
     {
+        // Microsoft's published virtual-key codes (VK_ names and values as in its Virtual-Key
+        // Codes table); punctuation on the keys of a US keyboard, shifted or not. Shift 1, Ctrl 2,
+        // Alt 4; Meta and the keypad add nothing.
         QTest::addColumn<QKeyCombination>("keys");
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("shift");
-        QTest::newRow("keypad digit") << (Qt::KeypadModifier | Qt::Key_7) << 103 << 0;
-        QTest::newRow("keypad Enter") << (Qt::KeypadModifier | Qt::Key_Enter) << 13 << 0;
-        QTest::newRow("letter, Shift") << (Qt::ShiftModifier | Qt::Key_Q) << 81 << 1;
-        QTest::newRow("plus") << (Qt::ControlModifier | Qt::AltModifier | Qt::Key_Plus) << 187 << 6;
-        QTest::newRow("F12, Meta no shift") << (Qt::MetaModifier | Qt::Key_F12) << 123 << 0;
+        using K = QKeyCombination;
+        constexpr auto pad = Qt::KeypadModifier;
+        // clang-format off
+        const struct { const char *vk; K keys; int code; int shift = 0; } rows[] = {
+            {"BACK", Qt::Key_Backspace, 0x08}, {"TAB", Qt::Key_Tab, 0x09},
+            {"TAB backwards", Qt::ShiftModifier | Qt::Key_Backtab, 0x09, 1},
+            {"CLEAR", Qt::Key_Clear, 0x0C}, {"RETURN", Qt::Key_Return, 0x0D},
+            {"RETURN keypad", pad | Qt::Key_Enter, 0x0D}, {"SHIFT", Qt::Key_Shift, 0x10},
+            {"CONTROL", Qt::Key_Control, 0x11}, {"MENU", Qt::Key_Alt, 0x12},
+            {"MENU AltGr", Qt::Key_AltGr, 0x12}, {"PAUSE", Qt::Key_Pause, 0x13},
+            {"CAPITAL", Qt::Key_CapsLock, 0x14}, {"ESCAPE", Qt::Key_Escape, 0x1B},
+            {"SPACE", Qt::Key_Space, 0x20}, {"PRIOR", Qt::Key_PageUp, 0x21},
+            {"NEXT", Qt::Key_PageDown, 0x22}, {"END", Qt::Key_End, 0x23},
+            {"HOME", Qt::Key_Home, 0x24}, {"HOME keypad", pad | Qt::Key_Home, 0x24},
+            {"LEFT", Qt::Key_Left, 0x25}, {"UP", Qt::Key_Up, 0x26}, {"RIGHT", Qt::Key_Right, 0x27},
+            {"DOWN", Qt::Key_Down, 0x28}, {"SELECT", Qt::Key_Select, 0x29},
+            {"SNAPSHOT", Qt::Key_Print, 0x2C}, {"SNAPSHOT SysReq", Qt::Key_SysReq, 0x2C},
+            {"INSERT", Qt::Key_Insert, 0x2D}, {"DELETE", Qt::Key_Delete, 0x2E},
+            {"HELP", Qt::Key_Help, 0x2F}, {"0", Qt::Key_0, 0x30}, {"9", Qt::Key_9, 0x39},
+            {"0 )", Qt::Key_ParenRight, 0x30}, {"1 !", Qt::Key_Exclam, 0x31},
+            {"2 @", Qt::Key_At, 0x32}, {"3 #", Qt::Key_NumberSign, 0x33},
+            {"4 $", Qt::Key_Dollar, 0x34}, {"5 %", Qt::Key_Percent, 0x35},
+            {"6 ^", Qt::Key_AsciiCircum, 0x36}, {"7 &", Qt::Key_Ampersand, 0x37},
+            {"8 *", Qt::Key_Asterisk, 0x38}, {"9 (", Qt::Key_ParenLeft, 0x39},
+            {"A", Qt::Key_A, 0x41}, {"Q Shift", Qt::ShiftModifier | Qt::Key_Q, 0x51, 1},
+            {"Z", Qt::Key_Z, 0x5A}, {"LWIN", Qt::Key_Super_L, 0x5B},
+            {"LWIN Meta", Qt::Key_Meta, 0x5B}, {"RWIN", Qt::Key_Super_R, 0x5C},
+            {"APPS", Qt::Key_Menu, 0x5D}, {"NUMPAD0", pad | Qt::Key_0, 0x60},
+            {"NUMPAD7", pad | Qt::Key_7, 0x67}, {"NUMPAD9", pad | Qt::Key_9, 0x69},
+            {"MULTIPLY", pad | Qt::Key_Asterisk, 0x6A}, {"ADD", pad | Qt::Key_Plus, 0x6B},
+            {"SUBTRACT", pad | Qt::Key_Minus, 0x6D}, {"DECIMAL", pad | Qt::Key_Period, 0x6E},
+            {"DECIMAL comma", pad | Qt::Key_Comma, 0x6E}, {"DIVIDE", pad | Qt::Key_Slash, 0x6F},
+            {"F1", Qt::Key_F1, 0x70}, {"F12 Meta", Qt::MetaModifier | Qt::Key_F12, 0x7B},
+            {"F24", Qt::Key_F24, 0x87}, {"NUMLOCK", Qt::Key_NumLock, 0x90},
+            {"SCROLL", Qt::Key_ScrollLock, 0x91}, {"OEM_1 ;", Qt::Key_Semicolon, 0xBA},
+            {"OEM_1 :", Qt::Key_Colon, 0xBA}, {"OEM_PLUS =", Qt::Key_Equal, 0xBB},
+            {"OEM_PLUS + Ctrl Alt", Qt::ControlModifier | Qt::AltModifier | Qt::Key_Plus, 0xBB, 6},
+            {"OEM_COMMA ,", Qt::Key_Comma, 0xBC}, {"OEM_COMMA <", Qt::Key_Less, 0xBC},
+            {"OEM_MINUS -", Qt::Key_Minus, 0xBD}, {"OEM_MINUS _", Qt::Key_Underscore, 0xBD},
+            {"OEM_PERIOD .", Qt::Key_Period, 0xBE}, {"OEM_PERIOD >", Qt::Key_Greater, 0xBE},
+            {"OEM_2 /", Qt::Key_Slash, 0xBF}, {"OEM_2 ?", Qt::Key_Question, 0xBF},
+            {"OEM_3 `", Qt::Key_QuoteLeft, 0xC0}, {"OEM_3 ~", Qt::Key_AsciiTilde, 0xC0},
+            {"OEM_4 [", Qt::Key_BracketLeft, 0xDB}, {"OEM_4 {", Qt::Key_BraceLeft, 0xDB},
+            {"OEM_5 \\", Qt::Key_Backslash, 0xDC}, {"OEM_5 |", Qt::Key_Bar, 0xDC},
+            {"OEM_6 ]", Qt::Key_BracketRight, 0xDD}, {"OEM_6 }", Qt::Key_BraceRight, 0xDD},
+            {"OEM_7 '", Qt::Key_Apostrophe, 0xDE}, {"OEM_7 \"", Qt::Key_QuoteDbl, 0xDE},
+            {"unknown Shift Ctrl Alt",
+             K(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, Qt::Key_unknown), 0, 7}};
+        // clang-format on
+        for (const auto &row : rows)
+            QTest::addRow("VK_%s", row.vk) << row.keys << row.code << row.shift;
     }
 
     void keyCode()
@@ -285,11 +335,8 @@ private slots:
         QTest::addColumn<QString>("windowFaces");
         QTest::addColumn<QString>("titleFaces");
         QTest::addColumn<bool>("arabicMissing");
+        // With both DejaVu and Noto: designedFaces, on this machine's fonts.
         // clang-format off
-        QTest::newRow("DejaVu and Noto")
-            << "Noto Sans,Noto Naskh Arabic,DejaVu Sans,Noto Sans Arabic"
-            << "Noto Naskh Arabic,DejaVu Sans,Noto Sans Arabic"
-            << "DejaVu Sans,Noto Sans Arabic" << "Noto Naskh Arabic,DejaVu Sans" << false;
         QTest::newRow("DejaVu alone covers Arabic")
             << "DejaVu Serif,DejaVu Sans" << "DejaVu Sans" << "DejaVu Sans" << "DejaVu Sans" << false;
         QTest::newRow("another Arabic face only") << "Amiri" << "Amiri" << "" << "" << false;
@@ -310,6 +357,35 @@ private slots:
         QCOMPARE(r.windowFaces, families(windowFaces));
         QCOMPARE(r.titleFaces, families(titleFaces));
         QTEST(r.arabicMissing, "arabicMissing");
+    }
+
+    void designedFaces_data()
+    {
+        QTest::addColumn<QString>("designed");
+        QTest::addColumn<QStringList>("faces");
+        QTest::newRow("window") << u"MS Sans Serif"_s
+                                << QStringList{u"DejaVu Sans"_s, u"Noto Sans Arabic"_s};
+        QTest::newRow("titles") << u"Simplified Arabic"_s
+                                << QStringList{u"Noto Naskh Arabic"_s, u"DejaVu Sans"_s};
+        QTest::newRow("not designed") << u"Arial"_s << QStringList{};
+    }
+
+    void designedFaces()
+    {
+        // The installed faces that stand in for each designed one, in order, and the face its
+        // texts are drawn in: the first stand-in, or the toolkit's default without one.
+        QFETCH(QString, designed);
+        QFETCH(QStringList, faces);
+        QVERIFY2(QFontDatabase::hasFamily(u"Noto Naskh Arabic"_s),
+                 "these rows need fonts-dejavu-core and fonts-noto-core installed");
+        QCOMPARE(Fonts::facesFor(designed), faces);
+        const QFont any = Fonts::font(designed, 18, 700);
+        const QFont own = Fonts::font(designed, 18, 700, Fonts::Texts::Own);
+        const QStringList families = faces.isEmpty() ? QFont().families() : faces;
+        QCOMPARE(any.families(), families);
+        QCOMPARE(own.families(), families.mid(0, 1));
+        QCOMPARE(QFontInfo(own).family(), faces.value(0, QFontInfo(QFont()).family()));
+        QVERIFY(own.pointSizeF() == 18 && own.weight() == QFont::Bold);
     }
 };
 
