@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QVersionNumber>
 #include <QWidget>
 
@@ -318,8 +319,14 @@ private slots:
         scene.timer.start();
         QTRY_VERIFY(scene.timer.isSleeping());
         QSignalSpy ticks(&scene.timer, &SharedTimer::timeout);
+        // Woken between two beats, the system timer may catch up once; from the first tick on
+        // it keeps the timer's own interval.
+        const QTimer *beat = qApp->findChild<QTimer *>(u"SharedBeat 4"_s);
+        QList<int> intervals;
+        connect(&scene.timer, &SharedTimer::timeout, beat, [&] { intervals << beat->interval(); });
         change(scene);
         QTRY_VERIFY(ticks.count() >= 1);
+        QCOMPARE(intervals.first(), 4);
         QCOMPARE(Cursor::widgetUnderCursor(), scene.*under);
         QCOMPARE(Cursor::widgetAt(QCursor::pos()), scene.*under);
         const bool mayRest = scene.timer.sleepsWhileCursorRests() && !scene.plain.isActive();
