@@ -3,10 +3,12 @@
 #include "cursor.h"
 #include "fonts.h"
 #include "input.h"
+#include "program.h"
 #include "sharedtimer.h"
 #include "systemcolors.h"
 #include "textservices.h"
 #include "wildcard.h"
+#include "xbell.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -263,6 +265,21 @@ private slots:
                                      SystemColors::sysColor(25), SystemColors::sysColor(31)};
         QApplication::setPalette(saved);
         QCOMPARE(colours, (QList<quint32>{0x302010, 0x605040, 0, 0})); // 0x00BBGGRR; 25, 31: none
+    }
+
+    void beepRingsTheBell()
+    {
+        // Every beep counted reaches the display's bell. Only a display server hears it: the
+        // test "bell" runs this again on Qt's X11 platform, under Xvfb.
+        if (QGuiApplication::platformName() != u"xcb")
+            QSKIP("the bell needs an X server: the test \"bell\" runs this there");
+        XBell bell;
+        QVERIFY2(bell.listening(), "the X server has no XKB extension to tell of its bell");
+        const int counted = Program::beepCount();
+        Program::beep();
+        Program::beep();
+        QCOMPARE(Program::beepCount(), counted + 2);
+        QTRY_COMPARE(bell.rung(), 2);
     }
 
     void sharedTimersTickTogether()
