@@ -162,63 +162,71 @@ private slots:
 
     void keyCode_data()
     {
-        // Microsoft's published virtual-key codes (VK_ names and values as in its Virtual-Key
-        // Codes table); punctuation on the keys of a US keyboard, shifted or not. Shift 1, Ctrl 2,
+        // Microsoft's published virtual-key codes (its Virtual-Key Codes table, VK_ names and
+        // values); punctuation on the keys of a US keyboard, shifted or not. Shift 1, Ctrl 2,
         // Alt 4; Meta and the keypad add nothing.
         QTest::addColumn<QKeyCombination>("keys");
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("shift");
-        using K = QKeyCombination;
-        constexpr auto pad = Qt::KeypadModifier;
+        using namespace Qt;
+        constexpr auto pad = KeypadModifier;
         // clang-format off
-        const struct { const char *vk; K keys; int code; int shift = 0; } rows[] = {
-            {"BACK", Qt::Key_Backspace, 0x08}, {"TAB", Qt::Key_Tab, 0x09},
-            {"TAB backwards", Qt::ShiftModifier | Qt::Key_Backtab, 0x09, 1},
-            {"CLEAR", Qt::Key_Clear, 0x0C}, {"RETURN", Qt::Key_Return, 0x0D},
-            {"RETURN keypad", pad | Qt::Key_Enter, 0x0D}, {"SHIFT", Qt::Key_Shift, 0x10},
-            {"CONTROL", Qt::Key_Control, 0x11}, {"MENU", Qt::Key_Alt, 0x12},
-            {"MENU AltGr", Qt::Key_AltGr, 0x12}, {"PAUSE", Qt::Key_Pause, 0x13},
-            {"CAPITAL", Qt::Key_CapsLock, 0x14}, {"ESCAPE", Qt::Key_Escape, 0x1B},
-            {"SPACE", Qt::Key_Space, 0x20}, {"PRIOR", Qt::Key_PageUp, 0x21},
-            {"NEXT", Qt::Key_PageDown, 0x22}, {"END", Qt::Key_End, 0x23},
-            {"HOME", Qt::Key_Home, 0x24}, {"HOME keypad", pad | Qt::Key_Home, 0x24},
-            {"LEFT", Qt::Key_Left, 0x25}, {"UP", Qt::Key_Up, 0x26}, {"RIGHT", Qt::Key_Right, 0x27},
-            {"DOWN", Qt::Key_Down, 0x28}, {"SELECT", Qt::Key_Select, 0x29},
-            {"SNAPSHOT", Qt::Key_Print, 0x2C}, {"SNAPSHOT SysReq", Qt::Key_SysReq, 0x2C},
-            {"INSERT", Qt::Key_Insert, 0x2D}, {"DELETE", Qt::Key_Delete, 0x2E},
-            {"HELP", Qt::Key_Help, 0x2F}, {"0", Qt::Key_0, 0x30}, {"9", Qt::Key_9, 0x39},
-            {"0 )", Qt::Key_ParenRight, 0x30}, {"1 !", Qt::Key_Exclam, 0x31},
-            {"2 @", Qt::Key_At, 0x32}, {"3 #", Qt::Key_NumberSign, 0x33},
-            {"4 $", Qt::Key_Dollar, 0x34}, {"5 %", Qt::Key_Percent, 0x35},
-            {"6 ^", Qt::Key_AsciiCircum, 0x36}, {"7 &", Qt::Key_Ampersand, 0x37},
-            {"8 *", Qt::Key_Asterisk, 0x38}, {"9 (", Qt::Key_ParenLeft, 0x39},
-            {"A", Qt::Key_A, 0x41}, {"Q Shift", Qt::ShiftModifier | Qt::Key_Q, 0x51, 1},
-            {"Z", Qt::Key_Z, 0x5A}, {"LWIN", Qt::Key_Super_L, 0x5B},
-            {"LWIN Meta", Qt::Key_Meta, 0x5B}, {"RWIN", Qt::Key_Super_R, 0x5C},
-            {"APPS", Qt::Key_Menu, 0x5D}, {"NUMPAD0", pad | Qt::Key_0, 0x60},
-            {"NUMPAD7", pad | Qt::Key_7, 0x67}, {"NUMPAD9", pad | Qt::Key_9, 0x69},
-            {"MULTIPLY", pad | Qt::Key_Asterisk, 0x6A}, {"ADD", pad | Qt::Key_Plus, 0x6B},
-            {"SUBTRACT", pad | Qt::Key_Minus, 0x6D}, {"DECIMAL", pad | Qt::Key_Period, 0x6E},
-            {"DECIMAL comma", pad | Qt::Key_Comma, 0x6E}, {"DIVIDE", pad | Qt::Key_Slash, 0x6F},
-            {"F1", Qt::Key_F1, 0x70}, {"F12 Meta", Qt::MetaModifier | Qt::Key_F12, 0x7B},
-            {"F24", Qt::Key_F24, 0x87}, {"NUMLOCK", Qt::Key_NumLock, 0x90},
-            {"SCROLL", Qt::Key_ScrollLock, 0x91}, {"OEM_1 ;", Qt::Key_Semicolon, 0xBA},
-            {"OEM_1 :", Qt::Key_Colon, 0xBA}, {"OEM_PLUS =", Qt::Key_Equal, 0xBB},
-            {"OEM_PLUS + Ctrl Alt", Qt::ControlModifier | Qt::AltModifier | Qt::Key_Plus, 0xBB, 6},
-            {"OEM_COMMA ,", Qt::Key_Comma, 0xBC}, {"OEM_COMMA <", Qt::Key_Less, 0xBC},
-            {"OEM_MINUS -", Qt::Key_Minus, 0xBD}, {"OEM_MINUS _", Qt::Key_Underscore, 0xBD},
-            {"OEM_PERIOD .", Qt::Key_Period, 0xBE}, {"OEM_PERIOD >", Qt::Key_Greater, 0xBE},
-            {"OEM_2 /", Qt::Key_Slash, 0xBF}, {"OEM_2 ?", Qt::Key_Question, 0xBF},
-            {"OEM_3 `", Qt::Key_QuoteLeft, 0xC0}, {"OEM_3 ~", Qt::Key_AsciiTilde, 0xC0},
-            {"OEM_4 [", Qt::Key_BracketLeft, 0xDB}, {"OEM_4 {", Qt::Key_BraceLeft, 0xDB},
-            {"OEM_5 \\", Qt::Key_Backslash, 0xDC}, {"OEM_5 |", Qt::Key_Bar, 0xDC},
-            {"OEM_6 ]", Qt::Key_BracketRight, 0xDD}, {"OEM_6 }", Qt::Key_BraceRight, 0xDD},
-            {"OEM_7 '", Qt::Key_Apostrophe, 0xDE}, {"OEM_7 \"", Qt::Key_QuoteDbl, 0xDE},
-            {"unknown Shift Ctrl Alt",
-             K(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, Qt::Key_unknown), 0, 7}};
+        const struct { const char *vk; QKeyCombination keys; int code; int shift = 0; } rows[] = {
+            {"BACK", Key_Backspace, 0x08}, {"TAB", Key_Tab, 0x09}, {"TAB", Key_Backtab, 0x09},
+            {"CLEAR", Key_Clear, 0x0C}, {"RETURN", Key_Return, 0x0D},
+            {"RETURN", pad | Key_Enter, 0x0D}, {"SHIFT", Key_Shift, 0x10},
+            {"CONTROL", Key_Control, 0x11}, {"MENU", Key_Alt, 0x12}, {"MENU", Key_AltGr, 0x12},
+            {"PAUSE", Key_Pause, 0x13}, {"CAPITAL", Key_CapsLock, 0x14},
+            {"ESCAPE", Key_Escape, 0x1B}, {"SPACE", Key_Space, 0x20}, {"PRIOR", Key_PageUp, 0x21},
+            {"NEXT", Key_PageDown, 0x22}, {"END", Key_End, 0x23}, {"HOME", Key_Home, 0x24},
+            {"HOME", pad | Key_Home, 0x24}, {"LEFT", Key_Left, 0x25}, {"UP", Key_Up, 0x26},
+            {"RIGHT", Key_Right, 0x27}, {"DOWN", Key_Down, 0x28}, {"SELECT", Key_Select, 0x29},
+            {"SNAPSHOT", Key_Print, 0x2C}, {"SNAPSHOT", Key_SysReq, 0x2C},
+            {"INSERT", Key_Insert, 0x2D}, {"DELETE", Key_Delete, 0x2E}, {"HELP", Key_Help, 0x2F},
+            {"0", Key_0, 0x30}, {"0", Key_ParenRight, 0x30}, {"1", Key_Exclam, 0x31},
+            {"2", Key_At, 0x32}, {"3", Key_NumberSign, 0x33}, {"4", Key_Dollar, 0x34},
+            {"5", Key_Percent, 0x35}, {"6", Key_AsciiCircum, 0x36}, {"7", Key_Ampersand, 0x37},
+            {"8", Key_Asterisk, 0x38}, {"9", Key_ParenLeft, 0x39}, {"9", Key_9, 0x39},
+            {"A", Key_A, 0x41}, {"Q", ShiftModifier | Key_Q, 0x51, 1}, {"Z", Key_Z, 0x5A},
+            {"LWIN", Key_Super_L, 0x5B}, {"LWIN", Key_Meta, 0x5B}, {"RWIN", Key_Super_R, 0x5C},
+            {"APPS", Key_Menu, 0x5D}, {"NUMPAD0", pad | Key_0, 0x60},
+            {"NUMPAD7", pad | Key_7, 0x67}, {"NUMPAD9", pad | Key_9, 0x69},
+            {"MULTIPLY", pad | Key_Asterisk, 0x6A}, {"ADD", pad | Key_Plus, 0x6B},
+            {"SUBTRACT", pad | Key_Minus, 0x6D}, {"DECIMAL", pad | Key_Period, 0x6E},
+            {"DECIMAL", pad | Key_Comma, 0x6E}, {"DIVIDE", pad | Key_Slash, 0x6F},
+            {"F1", Key_F1, 0x70}, {"F12", MetaModifier | Key_F12, 0x7B}, {"F24", Key_F24, 0x87},
+            {"NUMLOCK", Key_NumLock, 0x90}, {"SCROLL", Key_ScrollLock, 0x91},
+            {"OEM_1", Key_Semicolon, 0xBA}, {"OEM_1", Key_Colon, 0xBA},
+            {"OEM_PLUS", Key_Equal, 0xBB},
+            {"OEM_PLUS", ControlModifier | AltModifier | Key_Plus, 0xBB, 6},
+            {"OEM_COMMA", Key_Comma, 0xBC}, {"OEM_COMMA", Key_Less, 0xBC},
+            {"OEM_MINUS", Key_Minus, 0xBD}, {"OEM_MINUS", Key_Underscore, 0xBD},
+            {"OEM_PERIOD", Key_Period, 0xBE}, {"OEM_PERIOD", Key_Greater, 0xBE},
+            {"OEM_2", Key_Slash, 0xBF}, {"OEM_2", Key_Question, 0xBF},
+            {"OEM_3", Key_QuoteLeft, 0xC0}, {"OEM_3", Key_AsciiTilde, 0xC0},
+            {"OEM_4", Key_BracketLeft, 0xDB}, {"OEM_4", Key_BraceLeft, 0xDB},
+            {"OEM_5", Key_Backslash, 0xDC}, {"OEM_5", Key_Bar, 0xDC},
+            {"OEM_6", Key_BracketRight, 0xDD}, {"OEM_6", Key_BraceRight, 0xDD},
+            {"OEM_7", Key_Apostrophe, 0xDE}, {"OEM_7", Key_QuoteDbl, 0xDE},
+            {"CANCEL", Key_Cancel, 0x03}, {"PRINT", Key_Printer, 0x2A},
+            {"EXECUTE", Key_Execute, 0x2B}, {"SLEEP", Key_Sleep, 0x5F},
+            {"BROWSER_BACK", Key_Back, 0xA6},
+            {"BROWSER_FORWARD", Key_Forward, 0xA7}, {"BROWSER_REFRESH", Key_Refresh, 0xA8},
+            {"BROWSER_STOP", Key_Stop, 0xA9}, {"BROWSER_SEARCH", Key_Search, 0xAA},
+            {"BROWSER_FAVORITES", Key_Favorites, 0xAB}, {"BROWSER_HOME", Key_HomePage, 0xAC},
+            {"VOLUME_MUTE", Key_VolumeMute, 0xAD}, {"VOLUME_DOWN", Key_VolumeDown, 0xAE},
+            {"VOLUME_UP", Key_VolumeUp, 0xAF}, {"MEDIA_NEXT_TRACK", Key_MediaNext, 0xB0},
+            {"MEDIA_PREV_TRACK", Key_MediaPrevious, 0xB1}, {"MEDIA_STOP", Key_MediaStop, 0xB2},
+            {"MEDIA_PLAY_PAUSE", Key_MediaPlay, 0xB3},
+            {"MEDIA_PLAY_PAUSE", Key_MediaTogglePlayPause, 0xB3},
+            {"LAUNCH_MAIL", Key_LaunchMail, 0xB4}, {"LAUNCH_MEDIA_SELECT", Key_LaunchMedia, 0xB5},
+            {"LAUNCH_APP1", Key_Launch0, 0xB6}, {"LAUNCH_APP2", Key_Launch1, 0xB7},
+            {"PLAY", Key_Play, 0xFA}, {"ZOOM", Key_Zoom, 0xFB},
+            {"none", ShiftModifier | ControlModifier | AltModifier | Key_TouchpadToggle, 0, 7}};
         // clang-format on
         for (const auto &row : rows)
-            QTest::addRow("VK_%s", row.vk) << row.keys << row.code << row.shift;
+            QTest::addRow("VK_%s %s", row.vk, qPrintable(QKeySequence(row.keys).toString()))
+                << row.keys << row.code << row.shift;
     }
 
     void keyCode()
