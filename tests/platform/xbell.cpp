@@ -3,32 +3,35 @@
 
 #include <X11/XKBlib.h>
 
-XBell::XBell() : m_display(XOpenDisplay(nullptr))
+namespace XServerBell {
+
+namespace {
+Display *display = nullptr;
+int xkbEvent = -1;
+int bells = 0;
+} // namespace
+
+bool listen()
 {
-    int opcode = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion, base = -1;
-    if (m_display && XkbQueryExtension(m_display, &opcode, &base, &error, &major, &minor) &&
-        XkbSelectEvents(m_display, XkbUseCoreKbd, XkbBellNotifyMask, XkbBellNotifyMask)) {
-        XSync(m_display, False);
-        m_eventBase = base;
-    }
+    int opcode = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
+    display = XOpenDisplay(nullptr);
+    if (!display || !XkbQueryExtension(display, &opcode, &xkbEvent, &error, &major, &minor) ||
+        !XkbSelectEvents(display, XkbUseCoreKbd, XkbBellNotifyMask, XkbBellNotifyMask))
+        return false;
+    // Listening from here on: the server has taken the request before any bell to come.
+    XSync(display, False);
+    return true;
 }
 
-XBell::~XBell()
+int rung()
 {
-    if (m_display)
-        XCloseDisplay(m_display);
-}
-
-int XBell::rung()
-{
-    if (!listening())
-        return 0;
-    XSync(m_display, False);
-    while (XPending(m_display)) {
+    XSync(display, False);
+    while (XPending(display)) {
         XkbEvent event;
-        XNextEvent(m_display, &event.core);
-        if (event.type == m_eventBase && event.any.xkb_type == XkbBellNotify)
-            ++m_rung;
+        XNextEvent(display, &event.core);
+        bells += event.type == xkbEvent && event.any.xkb_type == XkbBellNotify;
     }
-    return m_rung;
+    return bells;
 }
+
+} // namespace XServerBell
