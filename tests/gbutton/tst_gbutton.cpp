@@ -293,10 +293,14 @@ private slots:
     void bagTakesStoredTypes()
     {
         // A value is taken in the widest sense its type allows, and no wider.
-        // (A number beyond 16 bits and a signed colour: where a button loads them, below.)
-        const PropertyBag bag = {
-            {u"min"_s, -32768}, {u"minus"_s, -1}, {u"word"_s, u" True "_s}, {u"name"_s, u"yes"_s}};
+        // (A signed colour: where a button loads one, above.)
+        const PropertyBag bag = {{u"min"_s, -32768},
+                                 {u"over"_s, 32768},
+                                 {u"minus"_s, -1},
+                                 {u"word"_s, u" True "_s},
+                                 {u"name"_s, u"yes"_s}};
         QCOMPARE(bag.readInt16(u"MIN"_s, 0), qint16(-32768));
+        QVERIFY_THROWS_EXCEPTION(PropertyTypeError, bag.readInt16(u"over"_s, 0));
         QVERIFY(bag.readBool(u"minus"_s, false) && bag.readBool(u"word"_s, false));
         QVERIFY_THROWS_EXCEPTION(PropertyTypeError, bag.readBool(u"name"_s, false));
     }
