@@ -20,13 +20,14 @@ void print(FILE *stream, const QString &text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
-// QApplication removes these from the arguments; they must not count as unknown here.
+// QApplication removes these from the arguments; they must not count as unknown here. Qt's X11
+// platform takes -display, -name, -visual and the short forms of the window options.
 void addQtOptions(QCommandLineParser &parser)
 {
     static const char *const withValue[] = {
         "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
         "geometry", "qwindowtitle", "title", "qwindowicon", "icon", "session", "display",
-        "name", "style", "stylesheet", "qmljsdebugger"};
+        "name", "visual", "style", "stylesheet", "qmljsdebugger"};
     static const char *const withoutValue[] = {
         "reverse", "widgetcount", "sync", "nograb", "dograb", "testability"};
     for (const char *name : withValue) {

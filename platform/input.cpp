@@ -51,7 +51,20 @@ constexpr KeyPair keyTable[] = {
     {Qt::Key_NumLock, 144},    {Qt::Key_ScrollLock, 145},
     {Qt::Key_Super_L, 91},     {Qt::Key_Super_R, 92},
     {Qt::Key_Menu, 93},        {Qt::Key_Help, 47},
-    {Qt::Key_AltGr, 18},       {Qt::Key_Select, 41},
+    {Qt::Key_Back, 166},       {Qt::Key_Forward, 167},
+    {Qt::Key_Stop, 169},       {Qt::Key_Refresh, 168},
+    {Qt::Key_VolumeDown, 174}, {Qt::Key_VolumeMute, 173},
+    {Qt::Key_VolumeUp, 175},   {Qt::Key_MediaPlay, 179},
+    {Qt::Key_MediaStop, 178},  {Qt::Key_MediaPrevious, 177},
+    {Qt::Key_MediaNext, 176},  {Qt::Key_MediaTogglePlayPause, 179},
+    {Qt::Key_HomePage, 172},   {Qt::Key_Favorites, 171},
+    {Qt::Key_Search, 170},     {Qt::Key_LaunchMail, 180},
+    {Qt::Key_LaunchMedia, 181}, {Qt::Key_Launch0, 182},
+    {Qt::Key_Launch1, 183},    {Qt::Key_AltGr, 18},
+    {Qt::Key_Select, 41},      {Qt::Key_Cancel, 3},
+    {Qt::Key_Printer, 42},     {Qt::Key_Execute, 43},
+    {Qt::Key_Sleep, 95},       {Qt::Key_Play, 250},
+    {Qt::Key_Zoom, 251},
 };
 
 constexpr bool sortedByKey()

@@ -20,6 +20,9 @@ class SharedBeat : public QObject
 public:
     SharedBeat(int interval, QObject *parent) : QObject(parent), m_interval(interval)
     {
+        // Found by name among the application's objects, to see how often the program wakes.
+        m_timer.setParent(this);
+        m_timer.setObjectName(QStringLiteral("SharedBeat %1").arg(interval));
         m_timer.setInterval(interval);
         connect(&m_timer, &QTimer::timeout, this, &SharedBeat::tick);
     }

@@ -123,7 +123,9 @@ private slots:
         MainFrm &f = *m_frm;
         QCOMPARE(f.windowTitle(), QStringLiteral(" Orvane"));
         QCOMPARE(f.minimumSize(), f.maximumSize()); // not resizable
-        QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
+        // A title bar with the system menu, a minimise and a close box; nothing to maximise.
+        QCOMPARE(f.windowFlags(), Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                      Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
         QCOMPARE(f.palette().color(QPalette::Window), QColor(231, 232, 233));
         // The icon's four sizes, each the ICO's 32-bit image of that size, premultiplied.
         QImageReader ico(QStringLiteral(ORVANE_RESOURCES_DIR "/orvane.ico"));

@@ -43,7 +43,20 @@ expect help-long     0 "$usage" '' -- --help
 expect help-short    0 "$usage" '' -- -h
 expect version-long  0 'orvane 2.0.0' '' -- --version
 expect version-short 0 'orvane 2.0.0' '' -- -v
-expect qt-option-kept 0 'orvane 2.0.0' '' -- -style fusion --version
+# Qt's own options pass on to Qt, each with its value if it takes one: those the QApplication and
+# QGuiApplication references list (but Windows' own), in both the "-style=fusion" and the
+# "-style fusion" forms Qt reads, with two dashes as Qt reads them too, and those of Qt's X11
+# platform. An option refused, a value left over as an argument, or --version taken as a
+# value, each shows here.
+for option in '-style fusion' -style=fusion '-stylesheet x.qss' -stylesheet=x.qss -widgetcount \
+    -reverse '-qmljsdebugger port:1' -qmljsdebugger=port:1 '-platform xcb' \
+    '-platformpluginpath /nonexistent' '-platformtheme none' '-plugin none' \
+    '-qwindowgeometry 10x10+0+0' '-qwindowicon i.png' '-qwindowtitle t' '-session s_1' \
+    '-display :1' '-geometry 10x10' '--display :1' '-name n' '-title t' '-icon i.png' \
+    '-visual 0x21' -nograb -dograb -sync -testability; do
+    # shellcheck disable=SC2086 # an option and its value are two arguments
+    expect "qt ${option%% *}" 0 'orvane 2.0.0' '' -- $option --version
+done
 expect unknown-long  2 '' "orvane: *'frobnicate'*'orvane --help'*" -- --frobnicate
 expect unknown-short 2 '' "orvane: *'x'*'orvane --help'*" -- -x
 expect file-argument 2 '' "orvane: *'elements.txt'*'orvane --help'*" -- elements.txt
