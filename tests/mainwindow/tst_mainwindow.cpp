@@ -136,17 +136,17 @@ private slots:
         // Each button shows its stored face, 10 steps lighter than &H00E7E6D8&, and its own
         // caption.
         const std::pair<const GButton *, QString> buttons[] = {
-            {f.cmdSearch, QStringLiteral("بـحـــث")},
-            {f.cmdShowAll, QStringLiteral("عـرض الكـل")},
-            {f.cmdExit, QStringLiteral("خـروج")}};
+            {f.named<GButton>("cmdSearch"), QStringLiteral("بـحـــث")},
+            {f.named<GButton>("cmdShowAll"), QStringLiteral("عـرض الكـل")},
+            {f.named<GButton>("cmdExit"), QStringLiteral("خـروج")}};
         for (const auto &[button, caption] : buttons) {
             QCOMPARE(QColor(window.pixel(button->geometry().topLeft() + QPoint(5, 4))),
                      QColor(226, 240, 241));
             QCOMPARE(button->Caption(), caption);
         }
         // The card's eleven lines fit its label in the window font.
-        emit f.cmdShowAll->Click();
-        QVERIFY(11 * f.lblDescription->fontMetrics().lineSpacing() <= f.lblDescription->height());
+        emit f.named<GButton>("cmdShowAll")->Click();
+        QVERIFY(11 * f.lblDescription()->fontMetrics().lineSpacing() <= f.lblDescription()->height());
     }
 
     void centring_data()
@@ -211,8 +211,7 @@ private slots:
         QFETCH(QRect, place);
         MainFrm &f = *m_frm;
         const QWidget *control = f.findChild<QWidget *>(name);
-        QRect actual =
-            control ? control->geometry() : f.img00001(name.mid(9, 1).toInt()).geometry(&f);
+        QRect actual = control ? control->geometry() : f.findChild<Image *>(name)->geometry(&f);
         if (place.height() == 0) // a self-sizing label: its top and right edge only
             actual = QRect(0, actual.top(), actual.x() + actual.width(), 0);
         QCOMPARE(actual, place);
@@ -235,7 +234,7 @@ private slots:
         const QList<QObject *> order = f.children();
         for (const Label *label : f.findChildren<Label *>())
             for (const QWidget *child : std::initializer_list<const QWidget *>{
-                     f.cmdShowAll, f.cmbR, f.txtSearch, f.cmdSearch, f.cmdExit})
+                     f.named<GButton>("cmdShowAll"), f.cmbR(), f.txtSearch(), f.named<GButton>("cmdSearch"), f.named<GButton>("cmdExit")})
                 QVERIFY(order.indexOf(label) < order.indexOf(child));
         // A title wider than the window is not wrapped; the window cuts it at its edges.
         f.lblTitle(0).setCaption(QString(60, QChar(0x0645)));
@@ -310,14 +309,14 @@ private slots:
     {
         // The window as it starts: empty, centred, focused.
         MainFrm &f = *m_frm;
-        QVERIFY(f.cmbR->ListCount() == 0 && f.cmbR->ListIndex() == -1 && !f.tm.isActive());
-        QCOMPARE(f.tm.interval(), 1); // the reveal ticks as often as it can
-        for (const Label *label : {f.lblDescription, &f.lblTitle(0), &f.lblTitle(1)})
+        QVERIFY(f.cmbR()->ListCount() == 0 && f.cmbR()->ListIndex() == -1 && !f.tm()->isActive());
+        QCOMPARE(f.tm()->interval(), 1); // the reveal ticks as often as it can
+        for (const Label *label : {f.lblDescription(), &f.lblTitle(0), &f.lblTitle(1)})
             QVERIFY(label->Caption().isEmpty());
-        QCOMPARE(f.lblAbout->Caption(),
+        QCOMPARE(f.lblAbout()->Caption(),
                  QStringLiteral("Orvane\r\nالإصـدار الثاني\r\nبرمجة وتصميم: فريق Orvane\r\n"
                                 "  برنامج مجاني للجميع  "));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, f.lbl0001(1));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, (ControlArray<Label>(&f, "lbl0001")(1)));
 
         // On the 800 x 800 screen: before the first show the frame is unknown, so the client area
         // is centred; once shown, the frame (2 pixels a side here) is.
@@ -328,9 +327,9 @@ private slots:
 
         // The first focus, and the tab order from there.
         QVERIFY(QTest::qWaitForWindowActive(&f));
-        QCOMPARE(QApplication::focusWidget(), f.cmdSearch);
-        for (QWidget *next : std::initializer_list<QWidget *>{f.txtSearch, f.cmbR, f.cmdShowAll,
-                                                              f.cmdExit, f.cmdSearch}) {
+        QCOMPARE(QApplication::focusWidget(), f.named<GButton>("cmdSearch"));
+        for (QWidget *next : std::initializer_list<QWidget *>{f.txtSearch(), f.cmbR(), f.named<GButton>("cmdShowAll"),
+                                                              f.named<GButton>("cmdExit"), f.named<GButton>("cmdSearch")}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
@@ -351,14 +350,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         f.move(f.x(), windowTop);
         f.cmdShowAll_Click();
-        f.cmbR->setListIndex(40);
-        QTest::mouseClick(f.cmbR, Qt::LeftButton);
-        QAbstractItemView *view = f.cmbR->view();
+        f.cmbR()->setListIndex(40);
+        QTest::mouseClick(f.cmbR(), Qt::LeftButton);
+        QAbstractItemView *view = f.cmbR()->view();
         const QWidget *popup = view->window();
         QTRY_VERIFY(popup->isVisible());
 
         // Under the box, or over it, sharing its edge line; eight rows; the current entry in view.
-        const QRect box(f.cmbR->mapToGlobal(QPoint()), f.cmbR->size());
+        const QRect box(f.cmbR()->mapToGlobal(QPoint()), f.cmbR()->size());
         if (windowTop == 100)
             QCOMPARE(popup->geometry().top(), box.bottom());
         else
@@ -379,7 +378,7 @@ private slots:
         QTest::keyClick(view, Qt::Key_Down);
         QTest::keyClick(view, Qt::Key_Return);
         QTRY_VERIFY(!popup->isVisible());
-        QCOMPARE(f.cmbR->ListIndex(), 41);
+        QCOMPARE(f.cmbR()->ListIndex(), 41);
         QCOMPARE(f.lblTitle(0).Caption(), Elements(42).Name);
     }
 
@@ -403,8 +402,8 @@ private slots:
             f.show();
             Q_UNUSED(QTest::qWaitForWindowExposed(&f));
             f.cmdShowAll_Click();
-            f.cmbR->showPopup();
-            QWidget *list = f.cmbR->view()->window();
+            f.cmbR()->showPopup();
+            QWidget *list = f.cmbR()->view()->window();
             Q_UNUSED(QTest::qWaitFor([list] { return list->isVisible(); }));
             return QList<QImage>{f.grab().toImage(), list->grab().toImage()};
         };
@@ -423,15 +422,15 @@ private slots:
         const std::unique_ptr<QTranslator> arabic(Program::translateQt());
         QVERIFY2(arabic, "Qt's Arabic translation is missing: install qt6-translations-l10n");
         MainFrm &f = *m_frm;
-        const std::unique_ptr<QMenu> edit(f.txtSearch->createStandardContextMenu());
+        const std::unique_ptr<QMenu> edit(f.txtSearch()->createStandardContextMenu());
         QVERIFY(edit->isRightToLeft());
         QCOMPARE(edit->actions().constLast()->text().section(u'\t', 0, 0), u"حدّد الكلّ"_s);
 
         // The open list's scroll-bar menu runs modally: read it from inside, then close it.
         f.show();
         f.cmdShowAll_Click();
-        f.cmbR->showPopup();
-        QScrollBar *bar = f.cmbR->view()->verticalScrollBar();
+        f.cmbR()->showPopup();
+        QScrollBar *bar = f.cmbR()->view()->verticalScrollBar();
         QString first;
         QTimer::singleShot(0, bar, [&first] {
             if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
@@ -455,7 +454,7 @@ private slots:
             QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
         };
         MainFrm &f = *m_frm;
-        TextBox &box = *f.txtSearch;
+        TextBox &box = *f.txtSearch();
         QTest::keyClicks(&box, u"Fe"_s);
         box.undo();
         QCOMPARE(box.text(), QString());
@@ -511,13 +510,13 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QList<int>, pointers);
         MainFrm &f = *m_frm;
-        f.txtSearch->setText(text);
+        f.txtSearch()->setText(text);
         const int beeps = Program::beepCount();
         QSignalSpy pointer(&f, &MainFrm::mousePointerChanged);
-        QSignalSpy clicks(f.cmbR, &ComboBox::Click);
+        QSignalSpy clicks(f.cmbR(), &ComboBox::Click);
         text.isNull() ? f.cmdShowAll_Click() : f.cmdSearch_Click();
 
-        QCOMPARE(listed(*f.cmbR), positions);
+        QCOMPARE(listed(*f.cmbR()), positions);
         QCOMPARE(Program::beepCount(), beeps + int(positions.isEmpty()));
         QCOMPARE(clicks.count(), int(!positions.isEmpty()));
         QCOMPARE(f.DescriptionText,
@@ -533,10 +532,10 @@ private slots:
         // Each pick raises Click once and shows its title sized to the name and centred on the
         // 382-pixel window, with its shadow 20 twips up and to the left.
         MainFrm &f = *m_frm;
-        QSignalSpy clicks(f.cmbR, &ComboBox::Click);
-        f.cmbR->AddItem(Elements(1).Name);
-        f.cmbR->AddItem(Elements(117).Name);
-        QCOMPARE(f.cmbR->ListIndex(), -1); // adding selects nothing
+        QSignalSpy clicks(f.cmbR(), &ComboBox::Click);
+        f.cmbR()->AddItem(Elements(1).Name);
+        f.cmbR()->AddItem(Elements(117).Name);
+        QCOMPARE(f.cmbR()->ListIndex(), -1); // adding selects nothing
         const auto shows = [&](int slot, int count) {
             const Label &title = f.lblTitle(0), &shadow = f.lblTitle(1);
             QCOMPARE(clicks.count(), count);
@@ -546,11 +545,11 @@ private slots:
                      QPointF(title.Left() - 20, title.Top() - 20));
             QCOMPARE(title.Top(), 3255.0f); // the designed top stays
         };
-        f.cmbR->setListIndex(1);
+        f.cmbR()->setListIndex(1);
         shows(117, 1);
-        QTest::keyClick(f.cmbR, Qt::Key_Up);
+        QTest::keyClick(f.cmbR(), Qt::Key_Up);
         shows(1, 2);
-        emit f.cmbR->activated(f.cmbR->currentIndex()); // the entry shown, picked again
+        emit f.cmbR()->activated(f.cmbR()->currentIndex()); // the entry shown, picked again
         QCOMPARE(clicks.count(), 3);
     }
 
@@ -559,12 +558,12 @@ private slots:
         // Five more characters a tick; the tick after the whole text ends the reveal, leaving it.
         MainFrm &f = *m_frm;
         f.DescriptionText = QStringLiteral("abcdefghij");
-        f.tm.start();
+        f.tm()->start();
         QList<qsizetype> lengths;
-        while (f.tm.isActive() && lengths.size() < 100) {
+        while (f.tm()->isActive() && lengths.size() < 100) {
             f.tm_Timer();
-            QVERIFY(f.DescriptionText.startsWith(f.lblDescription->Caption()));
-            lengths << f.lblDescription->Caption().size();
+            QVERIFY(f.DescriptionText.startsWith(f.lblDescription()->Caption()));
+            lengths << f.lblDescription()->Caption().size();
         }
         QCOMPARE(lengths, (QList<qsizetype>{0, 5, 10, 10, 10}));
 
@@ -572,11 +571,11 @@ private slots:
         f.cmdShowAll_Click();
         for (int i = 0; i < 4; ++i)
             f.tm_Timer();
-        QTest::keyClick(f.cmbR, Qt::Key_Down);
+        QTest::keyClick(f.cmbR(), Qt::Key_Down);
         f.tm_Timer();
-        QCOMPARE(f.lblDescription->Caption(), Card::compose(Elements(2)).left(20));
+        QCOMPARE(f.lblDescription()->Caption(), Card::compose(Elements(2)).left(20));
         // A screen reader is given the whole card at once.
-        QCOMPARE(f.lblDescription->accessibleName(),
+        QCOMPARE(f.lblDescription()->accessibleName(),
                  Card::compose(Elements(2)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
 
@@ -602,21 +601,21 @@ private slots:
         QFETCH(bool, click);
         QFETCH(QList<int>, positions);
         MainFrm &f = *m_frm;
-        f.txtSearch->setText(outer);
-        QSignalSpy clicks(f.cmbR, &ComboBox::Click);
+        f.txtSearch()->setText(outer);
+        QSignalSpy clicks(f.cmbR(), &ComboBox::Click);
         // Runs in the outer fill's first yield; a click there overtakes the outer fill, which
         // then stops and leaves everything to it.
         QTimer::singleShot(0, &f, [&f, inner, click] {
-            f.txtSearch->setText(inner);
+            f.txtSearch()->setText(inner);
             if (click)
                 inner.isNull() ? f.cmdShowAll_Click() : f.cmdSearch_Click();
         });
         outer.isNull() ? f.cmdShowAll_Click() : f.cmdSearch_Click();
-        QCOMPARE(listed(*f.cmbR), positions);
+        QCOMPARE(listed(*f.cmbR()), positions);
         QCOMPARE(clicks.count(), positions.isEmpty() ? 0 : 1);
         QCOMPARE(f.DescriptionText, positions.isEmpty() ? Card::noSearchTextMessage()
                                                         : Card::compose(Elements(positions[0])));
-        QVERIFY(f.tm.isActive() && f.MousePointer() == 0);
+        QVERIFY(f.tm()->isActive() && f.MousePointer() == 0);
     }
 
     void ending_data()
@@ -631,12 +630,12 @@ private slots:
         QFETCH(bool, byClose);
         MainFrm &f = *m_frm;
         f.show();
-        f.tm.start();
+        f.tm()->start();
         if (byClose)
             QVERIFY(f.close());
         else
-            emit f.cmdExit->Click();
-        QVERIFY(f.m_ended && !f.isVisible() && !f.tm.isActive());
+            emit f.named<GButton>("cmdExit")->Click();
+        QVERIFY(f.m_ended && !f.isVisible() && !f.tm()->isActive());
         // The buttons' hover timers stop too, asleep or not.
         for (const SharedTimer *tmr : f.findChildren<SharedTimer *>())
             QVERIFY(!tmr->isActive());
@@ -663,7 +662,7 @@ private slots:
                 QCoreApplication::processEvents();
             if (random(2) == 0) {
                 // Some time passes, and the next action lands inside the running reveal.
-                for (int tick = random(80); tick > 0 && m_frm->tm.isActive(); --tick)
+                for (int tick = random(80); tick > 0 && m_frm->tm()->isActive(); --tick)
                     m_frm->tm_Timer();
                 continue;
             }
@@ -680,8 +679,8 @@ private slots:
             act(ShowAll);
         });
         QCOMPARE(QCoreApplication::exec(), 0);
-        QVERIFY(f.m_ended && !f.isVisible() && !f.tm.isActive() && Elements(1).Name.isEmpty());
-        QVERIFY(f.cmbR->count() < 117);
+        QVERIFY(f.m_ended && !f.isVisible() && !f.tm()->isActive() && Elements(1).Name.isEmpty());
+        QVERIFY(f.cmbR()->count() < 117);
     }
 
 private:
@@ -725,26 +724,26 @@ private:
                                        Qt::Key_Up,     Qt::Key_Down,    Qt::Key_Home,
                                        Qt::Key_End,    Qt::Key_PageDown};
         if (action <= Exit) {
-            GButton *button = action == ShowAll  ? f.cmdShowAll
-                              : action == Search ? f.cmdSearch
-                                                 : f.cmdExit;
+            GButton *button = action == ShowAll  ? f.named<GButton>("cmdShowAll")
+                              : action == Search ? f.named<GButton>("cmdSearch")
+                                                 : f.named<GButton>("cmdExit");
             QCursor::setPos(button->mapToGlobal(button->rect().center()));
             QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
         } else if (action == Type) {
-            f.txtSearch->clear();
+            f.txtSearch()->clear();
             for (QChar c : texts[random(int(texts.size()))]) {
                 QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-                QCoreApplication::sendEvent(f.txtSearch, &key);
+                QCoreApplication::sendEvent(f.txtSearch(), &key);
             }
         } else if (action == KeyPick) {
-            QTest::keyClick(f.cmbR, keys[3 + random(5)]);
-        } else if (action == ListPick && f.cmbR->count() > 0) {
-            f.cmbR->showPopup();
-            f.cmbR->view()->setCurrentIndex(f.cmbR->model()->index(random(f.cmbR->count()), 0));
-            QTest::keyClick(f.cmbR->view(), Qt::Key_Return);
+            QTest::keyClick(f.cmbR(), keys[3 + random(5)]);
+        } else if (action == ListPick && f.cmbR()->count() > 0) {
+            f.cmbR()->showPopup();
+            f.cmbR()->view()->setCurrentIndex(f.cmbR()->model()->index(random(f.cmbR()->count()), 0));
+            QTest::keyClick(f.cmbR()->view(), Qt::Key_Return);
         } else if (action == Key) {
             QWidget *focus = QApplication::focusWidget();
-            QTest::keyClick(focus ? focus : f.cmdSearch, keys[random(3)]);
+            QTest::keyClick(focus ? focus : f.named<GButton>("cmdSearch"), keys[random(3)]);
         } else if (action == Close) {
             f.close();
         }
@@ -762,20 +761,20 @@ private:
     QString disagreement()
     {
         MainFrm &f = *m_frm;
-        for (int guard = 0; f.tm.isActive() && guard < 1000; ++guard)
+        for (int guard = 0; f.tm()->isActive() && guard < 1000; ++guard)
             f.tm_Timer();
         // The list holds names of the catalogue in its order, each once.
         int position = 0;
-        for (int i = 0; i < f.cmbR->count(); ++i) {
-            while (++position <= 117 && Elements(position).Name != f.cmbR->itemText(i)) {
+        for (int i = 0; i < f.cmbR()->count(); ++i) {
+            while (++position <= 117 && Elements(position).Name != f.cmbR()->itemText(i)) {
             }
             if (position > 117)
                 return QStringLiteral("entry %1 out of catalogue order").arg(i);
         }
-        const int index = f.cmbR->ListIndex();
-        if ((index < 0) != (f.cmbR->count() == 0))
-            return QStringLiteral("selection %1 of %2 entries").arg(index).arg(f.cmbR->count());
-        const QString name = f.cmbR->Text();
+        const int index = f.cmbR()->ListIndex();
+        if ((index < 0) != (f.cmbR()->count() == 0))
+            return QStringLiteral("selection %1 of %2 entries").arg(index).arg(f.cmbR()->count());
+        const QString name = f.cmbR()->Text();
         if (f.lblTitle(0).Caption() != name || f.lblTitle(1).Caption() != name)
             return QStringLiteral("titles are not the selected entry");
         int n = 1;
@@ -787,7 +786,7 @@ private:
         if (index >= 0 ? !f.DescriptionText.startsWith(head.arg(name, Elements(n).Symbol))
                        : !messages.contains(f.DescriptionText))
             return QStringLiteral("the card is not the selected entry's");
-        if (f.lblDescription->Caption() != f.DescriptionText)
+        if (f.lblDescription()->Caption() != f.DescriptionText)
             return QStringLiteral("the reveal ended short of the text");
         if (f.MousePointer() != 0 || f.cursor().shape() != Qt::ArrowCursor)
             return QStringLiteral("the pointer is not the default");
