@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: its card and search test, its layout and pictures, its handlers, and a
-// random user. Each test function starts with a new window, not yet shown.
+// The main window: its card and search test, its design table, its layout and pictures, its
+// handlers, and a random user. Each test function starts with a new window, not yet shown.
 #include "card.h"
+#include "design.h"
 #include "gbutton.h"
 #include "mainfrm.h"
 #include "melementsinformations.h"
@@ -43,7 +44,38 @@ QList<int> listed(const ComboBox &combo)
     return positions;
 }
 
+// The first rule of the design table that a table breaks; empty when it keeps them all.
+QString breach(const QList<Design::Control> &controls)
+{
+    const QRectF client(0, 0, 5730, 6795);
+    QHash<int, bool> tabIndexes;
+    QHash<QString, bool> names;
+    QList<const Design::Control *> childWindows;
+    for (const Design::Control &c : controls) {
+        const QString name = c.displayName();
+        const bool childWindow = c.kind == Design::Kind::Button ||
+                                 c.kind == Design::Kind::ComboBox ||
+                                 c.kind == Design::Kind::TextBox;
+        if (childWindow && std::exchange(tabIndexes[c.tabIndex], true))
+            return u"tab index %1 twice"_s.arg(c.tabIndex);
+        // The window clips what passes its edges; labels and pictures may, by up to 60 twips.
+        if (c.kind != Design::Kind::Timer &&
+            !(childWindow ? client : client.adjusted(-60, -60, 60, 60)).contains(c.twips))
+            return name + u" outside the window"_s;
+        for (const Design::Control *other : std::as_const(childWindows))
+            if (childWindow && other->twips.intersects(c.twips))
+                return name + u" over "_s + other->displayName();
+        if (childWindow)
+            childWindows << &c;
+        if (std::exchange(names[name], true))
+            return name + u" twice"_s;
+    }
+    return {};
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Design::Control)
 
 class TestMainWindow : public QObject
 {
@@ -146,7 +178,8 @@ private slots:
         }
         // The card's eleven lines fit its label in the window font.
         emit f.named<GButton>("cmdShowAll")->Click();
-        QVERIFY(11 * f.lblDescription()->fontMetrics().lineSpacing() <= f.lblDescription()->height());
+        const Label &card = *f.lblDescription();
+        QVERIFY(11 * card.fontMetrics().lineSpacing() <= card.height());
     }
 
     void centring_data()
@@ -172,6 +205,41 @@ private slots:
         QFETCH(QSizeF, window);
         QFETCH(QPointF, place);
         QCOMPARE(MainFrm::centredPosition(screen, window).value_or(QPointF(-1, -1)), place);
+    }
+
+    void designTable_data()
+    {
+        // The stored design, and copies of it with one control changed to break one rule.
+        QTest::addColumn<QList<Design::Control>>("controls");
+        QTest::addColumn<QString>("breach");
+        const auto row = [](const char *tag, const char *name, auto change, const QString &breach) {
+            QList<Design::Control> controls = Design::controls();
+            for (Design::Control &c : controls)
+                if (c.displayName() == QLatin1String(name))
+                    change(c);
+            QTest::newRow(tag) << controls << breach;
+        };
+        row("as stored", "", [](auto &) {}, {});
+        row("a label's tab index is free", "lblAbout", [](auto &c) { c.tabIndex = 2; }, {});
+        row("tab index twice", "cmdExit", [](auto &c) { c.tabIndex = 6; }, u"tab index 6 twice"_s);
+        row("button a pixel out", "cmdExit", [](auto &c) { c.twips.moveLeft(-15); },
+            u"cmdExit outside the window"_s);
+        row("picture 61 twips low", "img00001(5)", [](auto &c) { c.twips.moveTop(6241); },
+            u"img00001(5) outside the window"_s);
+        row("label past the right edge", "lbl0001(2)", [](auto &c) { c.twips.moveLeft(2600); },
+            u"lbl0001(2) outside the window"_s);
+        row("buttons overlap", "cmdExit", [](auto &c) { c.twips.moveLeft(1200); },
+            u"cmdExit over cmdShowAll"_s);
+        row("list over text box", "cmbR", [](auto &c) { c.twips.moveTop(2490); },
+            u"txtSearch over cmbR"_s);
+        row("array index twice", "lbl0001(3)", [](auto &c) { c.index = 0; }, u"lbl0001(0) twice"_s);
+    }
+
+    void designTable()
+    {
+        QFETCH(QList<Design::Control>, controls);
+        QFETCH(QString, breach);
+        QCOMPARE(::breach(controls), breach);
     }
 
     void places_data()
@@ -233,9 +301,9 @@ private slots:
                      label == &f.lblTitle(1) ? 0x808080u : 0x404040u);
         const QList<QObject *> order = f.children();
         for (const Label *label : f.findChildren<Label *>())
-            for (const QWidget *child : std::initializer_list<const QWidget *>{
-                     f.named<GButton>("cmdShowAll"), f.cmbR(), f.txtSearch(), f.named<GButton>("cmdSearch"), f.named<GButton>("cmdExit")})
-                QVERIFY(order.indexOf(label) < order.indexOf(child));
+            for (const char *child : {"cmdShowAll", "cmbR", "txtSearch", "cmdSearch", "cmdExit"})
+                QVERIFY(order.indexOf(label) <
+                        order.indexOf(f.findChild<QWidget *>(QLatin1String(child))));
         // A title wider than the window is not wrapped; the window cuts it at its edges.
         f.lblTitle(0).setCaption(QString(60, QChar(0x0645)));
         QVERIFY(f.lblTitle(0).width() > f.width());
@@ -327,11 +395,10 @@ private slots:
 
         // The first focus, and the tab order from there.
         QVERIFY(QTest::qWaitForWindowActive(&f));
-        QCOMPARE(QApplication::focusWidget(), f.named<GButton>("cmdSearch"));
-        for (QWidget *next : std::initializer_list<QWidget *>{f.txtSearch(), f.cmbR(), f.named<GButton>("cmdShowAll"),
-                                                              f.named<GButton>("cmdExit"), f.named<GButton>("cmdSearch")}) {
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdSearch"_s);
+        for (const char *next : {"txtSearch", "cmbR", "cmdShowAll", "cmdExit", "cmdSearch"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), next);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
         }
     }
 
@@ -739,7 +806,8 @@ private:
             QTest::keyClick(f.cmbR(), keys[3 + random(5)]);
         } else if (action == ListPick && f.cmbR()->count() > 0) {
             f.cmbR()->showPopup();
-            f.cmbR()->view()->setCurrentIndex(f.cmbR()->model()->index(random(f.cmbR()->count()), 0));
+            f.cmbR()->view()->setCurrentIndex(
+                f.cmbR()->model()->index(random(f.cmbR()->count()), 0));
             QTest::keyClick(f.cmbR()->view(), Qt::Key_Return);
         } else if (action == Key) {
             QWidget *focus = QApplication::focusWidget();
