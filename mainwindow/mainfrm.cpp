@@ -121,9 +121,11 @@ QString aboutText()
 
 } // namespace
 
-MainFrm::MainFrm(QWidget *parent) : QWidget(parent)
+MainFrm::MainFrm(QWidget *parent) : MainFrm(Design::controls(), parent) {}
+
+MainFrm::MainFrm(const QList<Design::Control> &controls, QWidget *parent) : QWidget(parent)
 {
-    createControls();
+    createControls(controls);
     Form_Load();
     // Without an Arabic font every Arabic text is blank: say why until the first card.
     if (Fonts::installed().arabicMissing)
@@ -132,7 +134,7 @@ MainFrm::MainFrm(QWidget *parent) : QWidget(parent)
 
 MainFrm::~MainFrm() = default;
 
-void MainFrm::createControls()
+void MainFrm::createControls(const QList<Design::Control> &controls)
 {
     const Design::Window &design = Design::window();
     setWindowTitle(design.caption);
@@ -147,7 +149,6 @@ void MainFrm::createControls()
 
     // Created back to front, so each label lies over the ones listed after it. The child
     // windows then go in front of every label, as the window paints labels and pictures itself.
-    const QList<Design::Control> &controls = Design::controls();
     QList<QWidget *> childWindows;
     for (auto it = controls.crbegin(); it != controls.crend(); ++it) {
         QObject *control = createControl(*it);

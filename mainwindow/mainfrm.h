@@ -29,6 +29,8 @@ class MainFrm : public QWidget
 
 public:
     explicit MainFrm(QWidget *parent = nullptr);
+    // Built from a design other than the stored one.
+    explicit MainFrm(const QList<Design::Control> &controls, QWidget *parent = nullptr);
     ~MainFrm() override;
 
     // The window's outer size (frame included), in twips.
@@ -70,7 +72,7 @@ private:
     bool FillElementList();
     void setRevealRunning(bool running);
 
-    void createControls();
+    void createControls(const QList<Design::Control> &controls);
     QObject *createControl(const Design::Control &c);
     QTimer *createTimer(const Design::Control &c);
     GButton *createButton(const Design::Control &c);
