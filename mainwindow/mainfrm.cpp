@@ -153,7 +153,6 @@ void MainFrm::createControls(const QList<Design::Control> &controls)
     for (auto it = controls.crbegin(); it != controls.crend(); ++it) {
         QObject *control = createControl(*it);
         control->setObjectName(it->displayName());
-        connectHandler(*control, it->kind);
         auto *widget = qobject_cast<QWidget *>(control);
         if (widget && !qobject_cast<Label *>(widget))
             childWindows << widget;
@@ -167,11 +166,11 @@ QObject *MainFrm::createControl(const Design::Control &c)
 {
     switch (c.kind) {
     case Design::Kind::Timer:
-        return createTimer(c);
+        return handled(createTimer(c), c, &QTimer::timeout, "_Timer()");
     case Design::Kind::Button:
-        return createButton(c);
+        return handled(createButton(c), c, &GButton::Click, "_Click()");
     case Design::Kind::ComboBox:
-        return createField<ComboBox>(c);
+        return handled(createField<ComboBox>(c), c, &ComboBox::Click, "_Click()");
     case Design::Kind::TextBox:
         return createField<TextBox>(c);
     case Design::Kind::Label:
@@ -180,6 +179,17 @@ QObject *MainFrm::createControl(const Design::Control &c)
         return createImage(c);
     }
     Q_UNREACHABLE();
+}
+
+// A control's event reaches the slot named after the control and the event (cmdSearch_Click),
+// found by that name as a form designer's are: a control without one does nothing when used.
+template<typename T, typename Signal>
+T *MainFrm::handled(T *control, const Design::Control &c, Signal event, const char *handler)
+{
+    const int slot = metaObject()->indexOfSlot(c.displayName().toLatin1() + handler);
+    if (slot >= 0)
+        connect(control, QMetaMethod::fromSignal(event), this, metaObject()->method(slot));
+    return control;
 }
 
 QTimer *MainFrm::createTimer(const Design::Control &c)
@@ -236,27 +246,6 @@ Image *MainFrm::createImage(const Design::Control &c)
 QFont MainFrm::fontOf(const Design::Control &c, Fonts::Texts texts) const
 {
     return c.font.face.isEmpty() ? font() : c.font.toQFont(texts);
-}
-
-// A control's event reaches the slot named after the control and the event (cmdSearch_Click),
-// found by that name as a form designer's are: a control without one does nothing when used.
-void MainFrm::connectHandler(QObject &control, Design::Kind kind)
-{
-    QMetaMethod event;
-    const char *handler = "_Click()";
-    if (kind == Design::Kind::Button) {
-        event = QMetaMethod::fromSignal(&GButton::Click);
-    } else if (kind == Design::Kind::ComboBox) {
-        event = QMetaMethod::fromSignal(&ComboBox::Click);
-    } else if (kind == Design::Kind::Timer) {
-        event = QMetaMethod::fromSignal(&QTimer::timeout);
-        handler = "_Timer()";
-    } else {
-        return;
-    }
-    const int slot = metaObject()->indexOfSlot(control.objectName().toLatin1() + handler);
-    if (slot >= 0)
-        connect(&control, event, this, metaObject()->method(slot));
 }
 
 void MainFrm::setUpTabOrder(const QList<Design::Control> &controls)

@@ -15,7 +15,6 @@
 class GButton;
 namespace Design {
 struct Control;
-enum class Kind;
 }
 
 // The program's only window. It is built from its stored design, loads (Form_Load) as it is
@@ -81,7 +80,8 @@ private:
     Label *createLabel(const Design::Control &c);
     Image *createImage(const Design::Control &c);
     QFont fontOf(const Design::Control &c, Fonts::Texts texts) const;
-    void connectHandler(QObject &control, Design::Kind kind);
+    template<typename T, typename Signal>
+    T *handled(T *control, const Design::Control &c, Signal event, const char *handler);
     void setUpTabOrder(const QList<Design::Control> &controls);
 
     // Starts a list fill; a newer one overtakes it.
