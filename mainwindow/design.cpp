@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "design.h"
 
-#include <optional>
-
 namespace Design {
 namespace {
 
@@ -25,22 +23,16 @@ Control control(Kind kind, const char *name, int index, QRectF twips, int tabInd
     return c;
 }
 
-Control timer(const char *name, bool enabled, int interval)
-{
-    Control c = control(Kind::Timer, name, -1, QRectF(), -1);
-    c.enabled = enabled;
-    c.interval = interval;
-    return c;
-}
-
 // The size the designer stores for a button, in 1/100 mm: its twips rounded to that unit.
 int hundredthsOfMm(qreal twips)
 {
     return qRound(twips * 2540 / 1440);
 }
 
+} // namespace
+
 Control button(const char *name, QRectF twips, int tabIndex, const QString &caption,
-               std::optional<int> extentX = std::nullopt)
+               std::optional<int> extentX)
 {
     Control c = control(Kind::Button, name, -1, twips, tabIndex);
     c.text = caption;
@@ -52,6 +44,26 @@ Control button(const char *name, QRectF twips, int tabIndex, const QString &capt
         {QStringLiteral("font"), buttonFont.toQFont(Fonts::Texts::Own)},
         {QStringLiteral("caption"), caption},
     };
+    return c;
+}
+
+Control label(const char *name, int index, QRectF twips, int tabIndex, const QString &text)
+{
+    Control c = control(Kind::Label, name, index, twips, tabIndex);
+    c.text = text;
+    c.font = windowFont;
+    c.foreColor = darkGrey;
+    c.autoSize = true;
+    return c;
+}
+
+namespace {
+
+Control timer(const char *name, bool enabled, int interval)
+{
+    Control c = control(Kind::Timer, name, -1, QRectF(), -1);
+    c.enabled = enabled;
+    c.interval = interval;
     return c;
 }
 
@@ -70,16 +82,6 @@ Control field(Kind kind, const char *name, QRectF twips, int tabIndex,
     c.font = windowFont;
     c.foreColor = darkGrey;
     c.backColor = face;
-    return c;
-}
-
-Control label(const char *name, int index, QRectF twips, int tabIndex, const QString &text)
-{
-    Control c = control(Kind::Label, name, index, twips, tabIndex);
-    c.text = text;
-    c.font = windowFont;
-    c.foreColor = darkGrey;
-    c.autoSize = true;
     return c;
 }
 
