@@ -221,8 +221,9 @@ private slots:
         };
         row("as stored", "", [](auto &) {}, {});
         QList<Design::Control> added = Design::controls();
-        added.insert(1, Design::label("lblCount", -1, {120, 6330, 2000, 195}, 2, u"عدد العناصر"_s));
-        added.insert(1, Design::button("cmdClear", {120, 6330, 1095, 375}, 13, u"مـسـح"_s));
+        added.insert(1,
+                     Design::label("lblNewRow", -1, {120, 6330, 2000, 195}, 2, u"عدد العناصر"_s));
+        added.insert(1, Design::button("cmdNewRow", {120, 6330, 1095, 375}, 13, u"مـسـح"_s));
         QTest::newRow("new label and button") << added << QString();
         row("tab index twice", "cmdExit", [](auto &c) { c.tabIndex = 6; }, u"tab index 6 twice"_s);
         row("button a pixel out", "cmdExit", [](auto &c) { c.twips.moveLeft(-15); },
