@@ -93,15 +93,15 @@ private:
 
     // The controls the handlers drive, found by their designed names.
     template<typename T>
-    T *named(const char *name) const
+    T *named(const QString &name) const
     {
-        return &namedControl<T>(*this, QLatin1String(name));
+        return &namedControl<T>(*this, name);
     }
-    QTimer *tm() const { return named<QTimer>("tm"); }
-    ComboBox *cmbR() const { return named<ComboBox>("cmbR"); }
-    TextBox *txtSearch() const { return named<TextBox>("txtSearch"); }
-    Label *lblAbout() const { return named<Label>("lblAbout"); }
-    Label *lblDescription() const { return named<Label>("lblDescription"); }
+    QTimer *tm() const { return named<QTimer>(QStringLiteral("tm")); }
+    ComboBox *cmbR() const { return named<ComboBox>(QStringLiteral("cmbR")); }
+    TextBox *txtSearch() const { return named<TextBox>(QStringLiteral("txtSearch")); }
+    Label *lblAbout() const { return named<Label>(QStringLiteral("lblAbout")); }
+    Label *lblDescription() const { return named<Label>(QStringLiteral("lblDescription")); }
     ControlArray<Label> lblTitle{this, "lblTitle"};
 
     // The whole text the reveal shows, and how many of its characters the next tick shows.

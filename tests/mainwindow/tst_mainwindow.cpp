@@ -167,16 +167,16 @@ private slots:
         const QImage window = f.grab().toImage();
         // Each button shows its stored face, 10 steps lighter than &H00E7E6D8&, and its caption.
         const std::pair<const GButton *, QString> buttons[] = {
-            {f.named<GButton>("cmdSearch"), QStringLiteral("بـحـــث")},
-            {f.named<GButton>("cmdShowAll"), QStringLiteral("عـرض الكـل")},
-            {f.named<GButton>("cmdExit"), QStringLiteral("خـروج")}};
+            {f.named<GButton>(u"cmdSearch"_s), QStringLiteral("بـحـــث")},
+            {f.named<GButton>(u"cmdShowAll"_s), QStringLiteral("عـرض الكـل")},
+            {f.named<GButton>(u"cmdExit"_s), QStringLiteral("خـروج")}};
         for (const auto &[button, caption] : buttons) {
             QCOMPARE(QColor(window.pixel(button->geometry().topLeft() + QPoint(5, 4))),
                      QColor(226, 240, 241));
             QCOMPARE(button->Caption(), caption);
         }
         // The card's eleven lines fit its label in the window font.
-        emit f.named<GButton>("cmdShowAll")->Click();
+        emit f.named<GButton>(u"cmdShowAll"_s)->Click();
         const Label &card = *f.lblDescription();
         QVERIFY(11 * card.fontMetrics().lineSpacing() <= card.height());
     }
@@ -705,7 +705,7 @@ private slots:
         if (byClose)
             QVERIFY(f.close());
         else
-            emit f.named<GButton>("cmdExit")->Click();
+            emit f.named<GButton>(u"cmdExit"_s)->Click();
         QVERIFY(f.m_ended && !f.isVisible() && !f.tm()->isActive());
         // The buttons' hover timers stop too, asleep or not.
         for (const SharedTimer *tmr : f.findChildren<SharedTimer *>())
@@ -795,8 +795,8 @@ private:
                                        Qt::Key_Up,     Qt::Key_Down,    Qt::Key_Home,
                                        Qt::Key_End,    Qt::Key_PageDown};
         if (action <= Exit) {
-            GButton *button = f.named<GButton>(
-                action == ShowAll ? "cmdShowAll" : action == Search ? "cmdSearch" : "cmdExit");
+            const char *const buttons[] = {"cmdShowAll", "cmdSearch", "cmdExit"}; // by action
+            GButton *button = f.named<GButton>(QLatin1String(buttons[action]));
             QCursor::setPos(button->mapToGlobal(button->rect().center()));
             QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
         } else if (action == Type) {
@@ -814,7 +814,7 @@ private:
             QTest::keyClick(f.cmbR()->view(), Qt::Key_Return);
         } else if (action == Key) {
             QWidget *focus = QApplication::focusWidget();
-            QTest::keyClick(focus ? focus : f.named<GButton>("cmdSearch"), keys[random(3)]);
+            QTest::keyClick(focus ? focus : f.named<GButton>(u"cmdSearch"_s), keys[random(3)]);
         } else if (action == Close) {
             f.close();
         }
