@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "design.h"
 
+#include <optional>
+
 namespace Design {
 namespace {
 
@@ -31,22 +33,6 @@ int hundredthsOfMm(qreal twips)
 
 } // namespace
 
-Control button(const char *name, QRectF twips, int tabIndex, const QString &caption,
-               std::optional<int> extentX)
-{
-    Control c = control(Kind::Button, name, -1, twips, tabIndex);
-    c.text = caption;
-    c.properties = {
-        {QStringLiteral("_extentx"), extentX.value_or(hundredthsOfMm(twips.width()))},
-        {QStringLiteral("_extenty"), hundredthsOfMm(twips.height())},
-        {QStringLiteral("backcolor"), face},
-        {QStringLiteral("forecolor"), darkGrey},
-        {QStringLiteral("font"), buttonFont.toQFont(Fonts::Texts::Own)},
-        {QStringLiteral("caption"), caption},
-    };
-    return c;
-}
-
 Control label(const char *name, int index, QRectF twips, int tabIndex, const QString &text)
 {
     Control c = control(Kind::Label, name, index, twips, tabIndex);
@@ -64,6 +50,22 @@ Control timer(const char *name, bool enabled, int interval)
     Control c = control(Kind::Timer, name, -1, QRectF(), -1);
     c.enabled = enabled;
     c.interval = interval;
+    return c;
+}
+
+Control button(const char *name, QRectF twips, int tabIndex, const QString &caption,
+               std::optional<int> extentX = std::nullopt)
+{
+    Control c = control(Kind::Button, name, -1, twips, tabIndex);
+    c.text = caption;
+    c.properties = {
+        {QStringLiteral("_extentx"), extentX.value_or(hundredthsOfMm(twips.width()))},
+        {QStringLiteral("_extenty"), hundredthsOfMm(twips.height())},
+        {QStringLiteral("backcolor"), face},
+        {QStringLiteral("forecolor"), darkGrey},
+        {QStringLiteral("font"), buttonFont.toQFont(Fonts::Texts::Own)},
+        {QStringLiteral("caption"), caption},
+    };
     return c;
 }
 

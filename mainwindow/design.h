@@ -10,8 +10,6 @@
 #include <QString>
 #include <QVariant>
 
-#include <optional>
-
 // The main window's stored design: every control with its place (twips), tab index, texts,
 // font, colours and settings, listed front to back. The window is built from this table alone;
 // its rules are written above the rows, in design.cpp.
@@ -71,10 +69,7 @@ struct Window
 const Window &window();
 const QList<Control> &controls();
 
-// The shapes of the table's rows: a label in the window's font and colour that sizes itself to
-// its text, and a button in the stored colours and font.
+// The shape of a label's row: in the window's font and colour, sized to its text.
 Control label(const char *name, int index, QRectF twips, int tabIndex, const QString &text);
-Control button(const char *name, QRectF twips, int tabIndex, const QString &caption,
-               std::optional<int> extentX = std::nullopt);
 
 } // namespace Design
