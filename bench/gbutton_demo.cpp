@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Renders the main window's three buttons, normal, pressed and disabled, into one PNG, four
+// Renders the main window's buttons, normal, pressed and disabled, into one PNG, four
 // times enlarged, with a row at device pixel ratio 2 below.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_gbutton_demo [out.png]
 #include "mainbuttons.h"
@@ -37,9 +37,13 @@ int main(int argc, char *argv[])
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gbutton-demo.png");
 
     QWidget container;
-    container.setFixedSize(250, 33);
     container.setLayoutDirection(Qt::RightToLeft);
     const QList<GButton *> buttons = addMainButtons(&container);
+    // As wide and as high as the buttons, with the margins they have at the left and the top.
+    QRect span;
+    for (const GButton *b : buttons)
+        span |= b->geometry();
+    container.setFixedSize(span.right() + 1 + span.left(), span.bottom() + 1 + span.top());
     container.show();
 
     constexpr int zoom = 4;

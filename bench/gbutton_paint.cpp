@@ -15,13 +15,13 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
 
     QWidget window;
-    window.setFixedSize(382, 453);
-    const QList<GButton *> buttons = addMainButtons(&window);
+    window.setFixedSize(mainWindowSize());
+    addMainButtons(&window);
     window.show();
     for (int i = 0; i < 50; ++i)
         QCoreApplication::processEvents();
 
-    GButton *button = buttons[1];
+    GButton *button = window.findChild<GButton *>(QStringLiteral("cmdShowAll"));
     const int rounds = 2000;
     for (int i = 0; i < 100; ++i)
         button->repaint();

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Measures a window at rest with the three buttons on a headless X server.
+# Measures a window at rest with the main window's buttons on a headless X server.
 # Usage: bench/idle.sh [build-dir] [seconds] [program]
 # With "program" it starts the whole program instead, rests the pointer over its show-all
 # button and reads the process's CPU time from /proc over the stretch.
@@ -8,6 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/packages.sh
 . tools/xvfb.sh
+. tools/designed_place.sh
 ensure_packages "${ORVANE_BUILD_PACKAGES[@]}" "${ORVANE_BENCH_PACKAGES[@]}"
 
 build=${1:-build-bench}
@@ -31,13 +32,14 @@ if [ "$target" = bench_gbutton_idle ]; then
     exit
 fi
 
+centre=$(designed_centre cmdShowAll)
 "$binary" &
 program=$!
 trap 'kill "$program" "$XVFB_PID"' EXIT
 window=$(xdotool search --sync --onlyvisible --pid "$program" | head -n 1)
 eval "$(xdotool getwindowgeometry --shell "$window")"
-# The middle of cmdShowAll: 1215, 2160, 1290 x 375 twips in the client area.
-xdotool mousemove $((X + 124)) $((Y + 156))
+read -r x y <<<"$centre"
+xdotool mousemove $((X + x)) $((Y + y))
 sleep 1
 # utime + stime in clock ticks, and the nanoseconds every thread has run.
 ticks() { awk '{ print $14 + $15 }' "/proc/$program/stat"; }

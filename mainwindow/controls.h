@@ -65,9 +65,13 @@ private:
 
 // A picture the window paints itself, stretched over the control's rectangle. It has no window
 // of its own, takes no input and says nothing to a screen reader: the pictures are decoration.
-class Image
+class Image : public QObject
 {
+    Q_OBJECT
+
 public:
+    using QObject::QObject;
+
     void setPicture(const QImage &picture);
     void setDesignedGeometry(const QRectF &twips) { m_place.twips = twips; }
 

@@ -25,41 +25,13 @@ Control control(Kind kind, const char *name, int index, QRectF twips, int tabInd
     return c;
 }
 
-Control timer(const char *name, bool enabled, int interval)
+// The size the designer stores for a button, in 1/100 mm: its twips rounded to that unit.
+int hundredthsOfMm(qreal twips)
 {
-    Control c = control(Kind::Timer, name, -1, QRectF(), -1);
-    c.enabled = enabled;
-    c.interval = interval;
-    return c;
+    return qRound(twips * 2540 / 1440);
 }
 
-Control button(const char *name, QRectF twips, int tabIndex, const QString &caption, int extentX,
-               std::optional<quint32> focusColor = std::nullopt)
-{
-    Control c = control(Kind::Button, name, -1, twips, tabIndex);
-    c.text = caption;
-    c.properties = {
-        {QStringLiteral("_extentx"), extentX},
-        {QStringLiteral("_extenty"), 661},
-        {QStringLiteral("backcolor"), face},
-        {QStringLiteral("forecolor"), darkGrey},
-        {QStringLiteral("font"), buttonFont.toQFont(Fonts::Texts::Own)},
-        {QStringLiteral("caption"), caption},
-    };
-    // Stored only where it differs from the default.
-    if (focusColor)
-        c.properties.WriteProperty(QStringLiteral("focuscolor"), *focusColor);
-    return c;
-}
-
-Control field(Kind kind, const char *name, QRectF twips, int tabIndex)
-{
-    Control c = control(kind, name, -1, twips, tabIndex);
-    c.font = windowFont;
-    c.foreColor = darkGrey;
-    c.backColor = face;
-    return c;
-}
+} // namespace
 
 Control label(const char *name, int index, QRectF twips, int tabIndex, const QString &text)
 {
@@ -68,6 +40,50 @@ Control label(const char *name, int index, QRectF twips, int tabIndex, const QSt
     c.font = windowFont;
     c.foreColor = darkGrey;
     c.autoSize = true;
+    return c;
+}
+
+namespace {
+
+Control timer(const char *name, bool enabled, int interval)
+{
+    Control c = control(Kind::Timer, name, -1, QRectF(), -1);
+    c.enabled = enabled;
+    c.interval = interval;
+    return c;
+}
+
+Control button(const char *name, QRectF twips, int tabIndex, const QString &caption,
+               std::optional<int> extentX = std::nullopt)
+{
+    Control c = control(Kind::Button, name, -1, twips, tabIndex);
+    c.text = caption;
+    c.properties = {
+        {QStringLiteral("_extentx"), extentX.value_or(hundredthsOfMm(twips.width()))},
+        {QStringLiteral("_extenty"), hundredthsOfMm(twips.height())},
+        {QStringLiteral("backcolor"), face},
+        {QStringLiteral("forecolor"), darkGrey},
+        {QStringLiteral("font"), buttonFont.toQFont(Fonts::Texts::Own)},
+        {QStringLiteral("caption"), caption},
+    };
+    return c;
+}
+
+// A focus colour is stored only where it differs from the default.
+Control withFocusColor(Control c, quint32 colour)
+{
+    c.properties.WriteProperty(QStringLiteral("focuscolor"), colour);
+    return c;
+}
+
+Control field(Kind kind, const char *name, QRectF twips, int tabIndex,
+              const QString &accessibleName)
+{
+    Control c = control(kind, name, -1, twips, tabIndex);
+    c.accessibleName = accessibleName;
+    c.font = windowFont;
+    c.foreColor = darkGrey;
+    c.backColor = face;
     return c;
 }
 
@@ -92,6 +108,19 @@ Control image(int index, QRectF twips, Picture picture)
     return c;
 }
 
+// The window's controls, front to back: a row drawn over the rows below it where they overlap,
+// and the child windows (buttons, combo boxes, text boxes) over every label and picture.
+// - Places are twips, 15 to a pixel: {Left, Top, Width, Height} in the 5730 x 6795 client area.
+// - Buttons, combo boxes and text boxes keep their places. Labels and pictures are mirrored in the
+//   right-to-left window: on screen each ends at 5730 - Left, Width to the left of that.
+// - Tab indexes are unique among the controls that take the focus (buttons, combo boxes, text
+//   boxes), and the lowest has the focus first; pictures and timers have -1.
+// - An index of -1 makes a single control; members of a control array share a name, each with an
+//   index of its own. A new name needs no code: it is built like its kind's other rows, and its
+//   Click (buttons, combo boxes) or Timer reaches MainFrm's slot <name>_Click or <name>_Timer.
+// - A row leaves out what its helper fills in: a label's font and colour are the window's and it
+//   sizes itself to its text; a button's stored size in 1/100 mm (_extentx, _extenty) is worked
+//   out from its twips, and a row gives _extentx only where the stored value differs from that.
 QList<Control> makeControls()
 {
     Control description = centred(label("lblDescription", -1, {-22, 3720, 5775, 2415}, 8, {}));
@@ -100,12 +129,13 @@ QList<Control> makeControls()
 
     return {
         timer("tm", false, 1),
-        button("cmdShowAll", {1215, 2160, 1290, 375}, 6, QStringLiteral("عـرض الكـل"), 2275),
-        field(Kind::ComboBox, "cmbR", {3653, 2505, 1905, 315}, 4),
-        field(Kind::TextBox, "txtSearch", {3653, 2160, 1905, 345}, 3),
-        button("cmdSearch", {2505, 2160, 1110, 375}, 2, QStringLiteral("بـحـــث"), 1958,
-               0x00FFFFFF),
-        button("cmdExit", {120, 2160, 1095, 375}, 9, QStringLiteral("خـروج"), 1931),
+        button("cmdShowAll", {1215, 2160, 1290, 375}, 6, QStringLiteral("عـرض الكـل")),
+        field(Kind::ComboBox, "cmbR", {3653, 2505, 1905, 315}, 4, QStringLiteral("قائمة العناصر")),
+        field(Kind::TextBox, "txtSearch", {3653, 2160, 1905, 345}, 3,
+              QStringLiteral("نص البحث: اسم العنصر أو رمزه")),
+        withFocusColor(button("cmdSearch", {2505, 2160, 1110, 375}, 2, QStringLiteral("بـحـــث")),
+                       0x00FFFFFF),
+        button("cmdExit", {120, 2160, 1095, 375}, 9, QStringLiteral("خـروج")),
         title(1, {2693, 3240, 135, 600}, 11, midGrey),
         title(0, {2723, 3255, 135, 600}, 10, darkGrey),
         label("lbl0001", 0, {675, 1560, 4380, 195}, 1, QStringLiteral("أكتب اسم العنصر أو جزءا منه (بالعربية) أو رمزه ثم إضغط  بـحـــث")),

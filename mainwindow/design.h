@@ -10,8 +10,9 @@
 #include <QString>
 #include <QVariant>
 
-// The main window's stored design: every control with its place (twips), tab index, text,
-// font, colours and settings, listed front to back. The window is built from this table alone.
+// The main window's stored design: every control with its place (twips), tab index, texts,
+// font, colours and settings, listed front to back. The window is built from this table alone;
+// its rules are written above the rows, in design.cpp.
 namespace Design {
 
 enum class Kind { Timer, Button, ComboBox, TextBox, Label, Image };
@@ -35,6 +36,7 @@ struct Control
     QRectF twips;   // Left, Top, Width, Height
     int tabIndex = -1;
     QString text;
+    QString accessibleName; // what a screen reader calls a control that shows no text of its own
     Font font;
     quint32 foreColor = 0; // 0x00BBGGRR
     quint32 backColor = 0; // 0x00BBGGRR; labels and pictures are transparent
@@ -66,5 +68,8 @@ struct Window
 
 const Window &window();
 const QList<Control> &controls();
+
+// The shape of a label's row: in the window's font and colour, sized to its text.
+Control label(const char *name, int index, QRectF twips, int tabIndex, const QString &text);
 
 } // namespace Design

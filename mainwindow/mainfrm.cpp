@@ -18,6 +18,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QMetaMethod>
 #include <QPainter>
 #include <QResource>
 #include <QScreen>
@@ -26,7 +27,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 #include <utility>
 
 using MElementsInformations::ElementCount;
@@ -119,32 +119,22 @@ QString aboutText()
                           "  برنامج مجاني للجميع  ");
 }
 
-// The member that holds the control of a designed name. A name without a member is a fault
-// in the design table: it must not quietly become some other control.
-template<typename Member, std::size_t N>
-Member memberNamed(const std::pair<const char *, Member> (&table)[N], const QString &name)
-{
-    for (const auto &[known, member] : table)
-        if (name == QLatin1String(known))
-            return member;
-    Q_ASSERT_X(false, "MainFrm", qPrintable(QStringLiteral("no control named ") + name));
-    throw std::logic_error("MainFrm has no control named " + name.toStdString());
-}
-
 } // namespace
 
-MainFrm::MainFrm(QWidget *parent) : QWidget(parent)
+MainFrm::MainFrm(QWidget *parent) : MainFrm(Design::controls(), parent) {}
+
+MainFrm::MainFrm(const QList<Design::Control> &controls, QWidget *parent) : QWidget(parent)
 {
-    createControls();
+    createControls(controls);
     Form_Load();
     // Without an Arabic font every Arabic text is blank: say why until the first card.
     if (Fonts::installed().arabicMissing)
-        lblDescription->setCaption(Fonts::missingArabicNotice());
+        lblDescription()->setCaption(Fonts::missingArabicNotice());
 }
 
 MainFrm::~MainFrm() = default;
 
-void MainFrm::createControls()
+void MainFrm::createControls(const QList<Design::Control> &controls)
 {
     const Design::Window &design = Design::window();
     setWindowTitle(design.caption);
@@ -157,60 +147,59 @@ void MainFrm::createControls()
     setColours(*this, {QPalette::Window}, design.backColor);
     setAutoFillBackground(true);
 
-    tm.setTimerType(Qt::PreciseTimer);
-    connect(&tm, &QTimer::timeout, this, &MainFrm::tm_Timer);
-
     // Created back to front, so each label lies over the ones listed after it. The child
     // windows then go in front of every label, as the window paints labels and pictures itself.
-    const QList<Design::Control> &controls = Design::controls();
     QList<QWidget *> childWindows;
     for (auto it = controls.crbegin(); it != controls.crend(); ++it) {
-        if (QWidget *widget = createControl(*it)) {
-            widget->setObjectName(it->displayName());
-            if (!qobject_cast<Label *>(widget))
-                childWindows << widget;
-        }
+        QObject *control = createControl(*it);
+        control->setObjectName(it->displayName());
+        auto *widget = qobject_cast<QWidget *>(control);
+        if (widget && !qobject_cast<Label *>(widget))
+            childWindows << widget;
     }
     for (QWidget *widget : std::as_const(childWindows))
         widget->raise();
-
     setUpTabOrder(controls);
-    txtSearch->setAccessibleName(QStringLiteral("نص البحث: اسم العنصر أو رمزه"));
-    cmbR->setAccessibleName(QStringLiteral("قائمة العناصر"));
-
-    connect(cmdSearch, &GButton::Click, this, &MainFrm::cmdSearch_Click);
-    connect(cmdShowAll, &GButton::Click, this, &MainFrm::cmdShowAll_Click);
-    connect(cmdExit, &GButton::Click, this, &MainFrm::cmdExit_Click);
-    connect(cmbR, &ComboBox::Click, this, &MainFrm::cmbR_Click);
 }
 
-QWidget *MainFrm::createControl(const Design::Control &c)
+QObject *MainFrm::createControl(const Design::Control &c)
 {
     switch (c.kind) {
     case Design::Kind::Timer:
-        tm.setInterval(c.interval);
-        if (c.enabled)
-            tm.start();
-        return nullptr;
+        return handled(createTimer(c), c, &QTimer::timeout, "_Timer()");
     case Design::Kind::Button:
-        return createButton(c);
-    case Design::Kind::ComboBox: {
-        static const std::pair<const char *, ComboBox *MainFrm::*> comboBoxes[] = {
-            {"cmbR", &MainFrm::cmbR}};
-        return createField(c, memberNamed(comboBoxes, c.name));
-    }
-    case Design::Kind::TextBox: {
-        static const std::pair<const char *, TextBox *MainFrm::*> textBoxes[] = {
-            {"txtSearch", &MainFrm::txtSearch}};
-        return createField(c, memberNamed(textBoxes, c.name));
-    }
+        return handled(createButton(c), c, &GButton::Click, "_Click()");
+    case Design::Kind::ComboBox:
+        return handled(createField<ComboBox>(c), c, &ComboBox::Click, "_Click()");
+    case Design::Kind::TextBox:
+        return createField<TextBox>(c);
     case Design::Kind::Label:
         return createLabel(c);
     case Design::Kind::Image:
-        createImage(c);
-        return nullptr;
+        return createImage(c);
     }
-    return nullptr;
+    Q_UNREACHABLE();
+}
+
+// A control's event reaches the slot named after the control and the event (cmdSearch_Click),
+// found by that name as a form designer's are: a control without one does nothing when used.
+template<typename T, typename Signal>
+T *MainFrm::handled(T *control, const Design::Control &c, Signal event, const char *handler)
+{
+    const int slot = metaObject()->indexOfSlot(c.displayName().toLatin1() + handler);
+    if (slot >= 0)
+        connect(control, QMetaMethod::fromSignal(event), this, metaObject()->method(slot));
+    return control;
+}
+
+QTimer *MainFrm::createTimer(const Design::Control &c)
+{
+    auto *timer = new QTimer(this);
+    timer->setTimerType(Qt::PreciseTimer);
+    timer->setInterval(c.interval);
+    if (c.enabled)
+        timer->start();
+    return timer;
 }
 
 GButton *MainFrm::createButton(const Design::Control &c)
@@ -218,54 +207,47 @@ GButton *MainFrm::createButton(const Design::Control &c)
     auto *button = new GButton(this);
     button->ReadProperties(c.properties);
     button->setGeometry(Twips::toPixels(c.twips));
-    static const std::pair<const char *, GButton *MainFrm::*> buttons[] = {
-        {"cmdSearch", &MainFrm::cmdSearch},
-        {"cmdShowAll", &MainFrm::cmdShowAll},
-        {"cmdExit", &MainFrm::cmdExit}};
-    this->*memberNamed(buttons, c.name) = button;
     return button;
 }
 
 template<typename Field>
-Field *MainFrm::createField(const Design::Control &c, Field *MainFrm::*member)
+Field *MainFrm::createField(const Design::Control &c)
 {
     auto *field = new Field(this);
-    this->*member = field;
     field->setGeometry(Twips::toPixels(c.twips));
+    // Setting the window's own font again would cost the start a fifth of a millisecond.
+    if (const QFont font = fontOf(c, Fonts::Texts::Any); font != this->font())
+        field->setFont(font);
     field->setPalette(fieldPalette(c));
+    field->setAccessibleName(c.accessibleName);
     return field;
 }
 
 Label *MainFrm::createLabel(const Design::Control &c)
 {
     auto *label = new Label(this);
-    label->setFont(c.font.face.isEmpty() ? font() : c.font.toQFont(Fonts::Texts::Own));
+    label->setFont(fontOf(c, Fonts::Texts::Own));
     setColours(*label, {QPalette::WindowText}, c.foreColor);
     label->setAlignment(c.alignment);
     label->setWordWrap(c.wordWrap);
     label->setCaption(c.text);
     label->setDesignedGeometry(c.twips);
     label->setAutoSize(c.autoSize);
-    static const std::pair<const char *, Label *MainFrm::*> singles[] = {
-        {"lblAbout", &MainFrm::lblAbout}, {"lblDescription", &MainFrm::lblDescription}};
-    static const std::pair<const char *, ControlArray<Label> MainFrm::*> arrays[] = {
-        {"lblTitle", &MainFrm::lblTitle}, {"lbl0001", &MainFrm::lbl0001}};
-    if (c.index < 0)
-        this->*memberNamed(singles, c.name) = label;
-    else
-        (this->*memberNamed(arrays, c.name)).insert(c.index, label);
     return label;
 }
 
-void MainFrm::createImage(const Design::Control &c)
+Image *MainFrm::createImage(const Design::Control &c)
 {
-    auto image = std::make_unique<Image>();
+    auto *image = new Image(this);
     image->setPicture(bandPicture(c.picture));
     image->setDesignedGeometry(c.twips);
-    static const std::pair<const char *, ControlArray<Image> MainFrm::*> arrays[] = {
-        {"img00001", &MainFrm::img00001}};
-    (this->*memberNamed(arrays, c.name)).insert(c.index, image.get());
-    m_images.push_back(std::move(image));
+    m_images.append(image);
+    return image;
+}
+
+QFont MainFrm::fontOf(const Design::Control &c, Fonts::Texts texts) const
+{
+    return c.font.face.isEmpty() ? font() : c.font.toQFont(texts);
 }
 
 void MainFrm::setUpTabOrder(const QList<Design::Control> &controls)
@@ -304,7 +286,7 @@ void MainFrm::paintEvent(QPaintEvent *)
 {
     // The pictures lie under everything else, the first listed in front.
     QPainter painter(this);
-    for (const auto &image : m_images)
+    for (const Image *image : m_images)
         image->paint(painter, this);
 }
 
@@ -335,7 +317,7 @@ void MainFrm::Form_Load()
     setLayoutDirection(Qt::RightToLeft);
     CenterForm(*this);
     MElementsInformations::LoadElements();
-    lblAbout->setCaption(aboutText());
+    lblAbout()->setCaption(aboutText());
 }
 
 void MainFrm::CenterForm(MainFrm &window)
@@ -400,8 +382,10 @@ void MainFrm::endProgram()
     // Nothing of ours may run after this: timers stop and say nothing more (hidden, the buttons
     // stop their own), and any fill that is yielding stops at its next step.
     m_ended = true;
-    tm.stop();
-    tm.blockSignals(true);
+    for (QTimer *timer : findChildren<QTimer *>(Qt::FindDirectChildrenOnly)) {
+        timer->stop();
+        timer->blockSignals(true);
+    }
     hide();
     QCoreApplication::exit(0);
 }
@@ -422,10 +406,10 @@ bool MainFrm::yieldWithin(int fill)
 void MainFrm::setRevealRunning(bool running)
 {
     // Enabling the running timer changes nothing, as with the platform's own timers.
-    if (running && !tm.isActive())
-        tm.start();
+    if (running && !tm()->isActive())
+        tm()->start();
     else if (!running)
-        tm.stop();
+        tm()->stop();
 }
 
 void MainFrm::cmdShowAll_Click()
@@ -433,13 +417,13 @@ void MainFrm::cmdShowAll_Click()
     if (m_ended)
         return;
     const int fill = beginFill();
-    cmbR->Clear();
+    cmbR()->Clear();
     for (int i = 1; i <= ElementCount; ++i) {
-        cmbR->AddItem(Elements(i).Name);
+        cmbR()->AddItem(Elements(i).Name);
         if (!yieldWithin(fill))
             return;
     }
-    cmbR->setListIndex(0);
+    cmbR()->setListIndex(0);
     setRevealRunning(true);
 }
 
@@ -454,12 +438,12 @@ void MainFrm::cmdSearch_Click()
 bool MainFrm::FillElementList()
 {
     const int fill = beginFill();
-    cmbR->Clear();
+    cmbR()->Clear();
     DescriptionText.clear();
     lblTitle(0).setCaption(QString());
     lblTitle(1).setCaption(QString());
 
-    if (TextServices::trimSpaces(txtSearch->Text()).isEmpty()) {
+    if (TextServices::trimSpaces(txtSearch()->Text()).isEmpty()) {
         Program::beep();
         DescriptionText = Card::noSearchTextMessage();
         return true;
@@ -469,19 +453,19 @@ bool MainFrm::FillElementList()
     Search::Matcher matcher;
     for (int i = 1; i <= ElementCount; ++i) {
         // The text is read afresh for every record: the user may type during the yields.
-        if (matcher.matches(Elements(i), txtSearch->Text())) {
-            cmbR->AddItem(Elements(i).Name);
+        if (matcher.matches(Elements(i), txtSearch()->Text())) {
+            cmbR()->AddItem(Elements(i).Name);
             setMousePointer(DefaultPointer);
         }
         if (!yieldWithin(fill))
             return false;
     }
 
-    if (cmbR->ListCount() == 0) {
+    if (cmbR()->ListCount() == 0) {
         Program::beep();
         DescriptionText = Card::notFoundMessage();
     } else {
-        cmbR->setListIndex(0);
+        cmbR()->setListIndex(0);
     }
     setMousePointer(DefaultPointer);
     return true;
@@ -492,7 +476,7 @@ void MainFrm::cmbR_Click()
     if (m_ended)
         return;
     setMousePointer(HourglassPointer);
-    const QString text = cmbR->Text();
+    const QString text = cmbR()->Text();
     for (int i = 1; i <= ElementCount; ++i) {
         const ElementInfo &element = Elements(i);
         if (!TextServices::equalsIgnoringCase(text, element.Name))
@@ -517,10 +501,10 @@ void MainFrm::tm_Timer()
         setRevealRunning(false);
         // A text replaced by a shorter one mid-reveal would otherwise leave a prefix of the
         // earlier text on screen.
-        lblDescription->setCaption(DescriptionText);
+        lblDescription()->setCaption(DescriptionText);
     } else {
-        lblDescription->setCaption(DescriptionText.left(RevealLength));
+        lblDescription()->setCaption(DescriptionText.left(RevealLength));
         RevealLength += RevealStep;
     }
-    lblDescription->setAccessibleText(DescriptionText);
+    lblDescription()->setAccessibleText(DescriptionText);
 }

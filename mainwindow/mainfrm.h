@@ -3,15 +3,14 @@
 
 #include "controlarray.h"
 #include "controls.h"
+#include "fonts.h"
 
 #include <QPointF>
 #include <QSizeF>
 #include <QTimer>
 #include <QWidget>
 
-#include <memory>
 #include <optional>
-#include <vector>
 
 class GButton;
 namespace Design {
@@ -20,7 +19,8 @@ struct Control;
 
 // The program's only window. It is built from its stored design, loads (Form_Load) as it is
 // constructed, and is then shown by the caller. Its controls carry their designed names as
-// object names; its handlers and state are its own.
+// object names, and a control's event reaches the slot named after both (cmdSearch_Click) when
+// there is one; its handlers and state are its own.
 class MainFrm : public QWidget
 {
     Q_OBJECT
@@ -28,6 +28,8 @@ class MainFrm : public QWidget
 
 public:
     explicit MainFrm(QWidget *parent = nullptr);
+    // Built from a design other than the stored one.
+    explicit MainFrm(const QList<Design::Control> &controls, QWidget *parent = nullptr);
     ~MainFrm() override;
 
     // The window's outer size (frame included), in twips.
@@ -51,6 +53,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
+    // Found by their names, not connected by hand.
     void cmdExit_Click();
     void cmdSearch_Click();
     void cmdShowAll_Click();
@@ -68,13 +71,17 @@ private:
     bool FillElementList();
     void setRevealRunning(bool running);
 
-    void createControls();
-    QWidget *createControl(const Design::Control &c);
+    void createControls(const QList<Design::Control> &controls);
+    QObject *createControl(const Design::Control &c);
+    QTimer *createTimer(const Design::Control &c);
     GButton *createButton(const Design::Control &c);
     template<typename Field>
-    Field *createField(const Design::Control &c, Field *MainFrm::*member);
+    Field *createField(const Design::Control &c);
     Label *createLabel(const Design::Control &c);
-    void createImage(const Design::Control &c);
+    Image *createImage(const Design::Control &c);
+    QFont fontOf(const Design::Control &c, Fonts::Texts texts) const;
+    template<typename T, typename Signal>
+    T *handled(T *control, const Design::Control &c, Signal event, const char *handler);
     void setUpTabOrder(const QList<Design::Control> &controls);
 
     // Starts a list fill; a newer one overtakes it.
@@ -84,24 +91,25 @@ private:
     bool yieldWithin(int fill);
     void endProgram();
 
-    QTimer tm;
-    ComboBox *cmbR = nullptr;
-    TextBox *txtSearch = nullptr;
-    GButton *cmdSearch = nullptr;
-    GButton *cmdShowAll = nullptr;
-    GButton *cmdExit = nullptr;
-    ControlArray<Label> lblTitle{"lblTitle"};
-    ControlArray<Label> lbl0001{"lbl0001"};
-    Label *lblAbout = nullptr;
-    Label *lblDescription = nullptr;
-    ControlArray<Image> img00001{"img00001"};
+    // The controls the handlers drive, found by their designed names.
+    template<typename T>
+    T *named(const QString &name) const
+    {
+        return &namedControl<T>(*this, name);
+    }
+    QTimer *tm() const { return named<QTimer>(QStringLiteral("tm")); }
+    ComboBox *cmbR() const { return named<ComboBox>(QStringLiteral("cmbR")); }
+    TextBox *txtSearch() const { return named<TextBox>(QStringLiteral("txtSearch")); }
+    Label *lblAbout() const { return named<Label>(QStringLiteral("lblAbout")); }
+    Label *lblDescription() const { return named<Label>(QStringLiteral("lblDescription")); }
+    ControlArray<Label> lblTitle{this, "lblTitle"};
 
     // The whole text the reveal shows, and how many of its characters the next tick shows.
     QString DescriptionText;
     qint32 RevealLength = 0;
 
     // The pictures, back to front.
-    std::vector<std::unique_ptr<Image>> m_images;
+    QList<const Image *> m_images;
     int m_mousePointer = 0;
     int m_fill = 0;
     bool m_ended = false;

@@ -9,10 +9,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/packages.sh
 . tools/xvfb.sh
+. tools/designed_place.sh
 build=${1:-build}
 out=${2:-packaging/screenshot.png}
 
 [ -x "$build/app/orvane" ] || { echo "no program at $build/app/orvane: build it first (./run)" >&2; exit 1; }
+centre=$(designed_centre cmdShowAll)
 ensure_packages xvfb xdotool x11-apps imagemagick
 
 pids=()
@@ -25,8 +27,8 @@ unset QT_QPA_PLATFORM
 pids+=($!)
 window=$(xdotool search --sync --onlyvisible --classname orvane | head -n 1)
 sleep 1
-# The centre of cmdShowAll, whose designed place is 1215, 2160 twips with a size of 1290 x 375.
-xdotool mousemove --window "$window" 124 156 click 1 mousemove 0 0
+read -r x y <<<"$centre"
+xdotool mousemove --window "$window" "$x" "$y" click 1 mousemove 0 0
 # The card is written five characters a millisecond; a second is ample.
 sleep 1
 xwd -silent -id "$window" | convert xwd:- -strip "$out"

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: its card and search test, its layout and pictures, its handlers, and a
-// random user. Each test function starts with a new window, not yet shown.
+// The main window: its card and search test, its design table, its layout and pictures, its
+// handlers, and a random user. Each test function starts with a new window, not yet shown.
 #include "card.h"
+#include "design.h"
 #include "gbutton.h"
 #include "mainfrm.h"
 #include "melementsinformations.h"
@@ -44,7 +45,38 @@ QList<int> listed(const ComboBox &combo)
     return positions;
 }
 
+// The first rule of the design table that a table breaks; empty when it keeps them all.
+QString breach(const QList<Design::Control> &controls)
+{
+    const QRectF client(0, 0, 5730, 6795);
+    QHash<int, bool> tabIndexes;
+    QHash<QString, bool> names;
+    QList<const Design::Control *> childWindows;
+    for (const Design::Control &c : controls) {
+        const QString name = c.displayName();
+        const bool childWindow = c.kind == Design::Kind::Button ||
+                                 c.kind == Design::Kind::ComboBox ||
+                                 c.kind == Design::Kind::TextBox;
+        if (childWindow && std::exchange(tabIndexes[c.tabIndex], true))
+            return u"tab index %1 twice"_s.arg(c.tabIndex);
+        // The window clips what passes its edges; labels and pictures may, by up to 60 twips.
+        if (c.kind != Design::Kind::Timer &&
+            !(childWindow ? client : client.adjusted(-60, -60, 60, 60)).contains(c.twips))
+            return name + u" outside the window"_s;
+        for (const Design::Control *other : std::as_const(childWindows))
+            if (childWindow && other->twips.intersects(c.twips))
+                return name + u" over "_s + other->displayName();
+        if (childWindow)
+            childWindows << &c;
+        if (std::exchange(names[name], true))
+            return name + u" twice"_s;
+    }
+    return {};
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Design::Control)
 
 class TestMainWindow : public QObject
 {
@@ -136,20 +168,20 @@ private slots:
             QCOMPARE(f.windowIcon().pixmap(image.size()).toImage(), image);
         }
         const QImage window = f.grab().toImage();
-        // Each button shows its stored face, 10 steps lighter than &H00E7E6D8&, and its own
-        // caption.
+        // Each button shows its stored face, 10 steps lighter than &H00E7E6D8&, and its caption.
         const std::pair<const GButton *, QString> buttons[] = {
-            {f.cmdSearch, QStringLiteral("بـحـــث")},
-            {f.cmdShowAll, QStringLiteral("عـرض الكـل")},
-            {f.cmdExit, QStringLiteral("خـروج")}};
+            {f.named<GButton>(u"cmdSearch"_s), QStringLiteral("بـحـــث")},
+            {f.named<GButton>(u"cmdShowAll"_s), QStringLiteral("عـرض الكـل")},
+            {f.named<GButton>(u"cmdExit"_s), QStringLiteral("خـروج")}};
         for (const auto &[button, caption] : buttons) {
             QCOMPARE(QColor(window.pixel(button->geometry().topLeft() + QPoint(5, 4))),
                      QColor(226, 240, 241));
             QCOMPARE(button->Caption(), caption);
         }
         // The card's eleven lines fit its label in the window font.
-        emit f.cmdShowAll->Click();
-        QVERIFY(11 * f.lblDescription->fontMetrics().lineSpacing() <= f.lblDescription->height());
+        emit f.named<GButton>(u"cmdShowAll"_s)->Click();
+        const Label &card = *f.lblDescription();
+        QVERIFY(11 * card.fontMetrics().lineSpacing() <= card.height());
     }
 
     void centring_data()
@@ -175,6 +207,51 @@ private slots:
         QFETCH(QSizeF, window);
         QFETCH(QPointF, place);
         QCOMPARE(MainFrm::centredPosition(screen, window).value_or(QPointF(-1, -1)), place);
+    }
+
+    void designTable_data()
+    {
+        // The stored design; with a button renamed to a name new to the code, or a label new to
+        // it at its front with a button's tab index; and with one control changed to break a rule.
+        QTest::addColumn<QList<Design::Control>>("controls");
+        QTest::addColumn<QString>("breach");
+        const auto row = [](const char *tag, const char *name, auto change, const QString &breach) {
+            QList<Design::Control> controls = Design::controls();
+            for (Design::Control &c : controls)
+                if (c.displayName() == QLatin1String(name))
+                    change(c);
+            QTest::newRow(tag) << controls << breach;
+        };
+        row("as stored", "", [](auto &) {}, {});
+        row("new button", "cmdExit", [](auto &c) { c.name = u"cmdNewRow"_s; }, {});
+        QList<Design::Control> front = Design::controls();
+        front.insert(1, Design::label("lblNewRow", -1, {120, 6330, 2000, 195}, 2, u"عدد"_s));
+        QTest::newRow("new label at the front") << front << QString();
+        row("tab index twice", "cmdExit", [](auto &c) { c.tabIndex = 6; }, u"tab index 6 twice"_s);
+        row("button a pixel out", "cmdExit", [](auto &c) { c.twips.moveLeft(-15); },
+            u"cmdExit outside the window"_s);
+        row("picture 61 twips low", "img00001(5)", [](auto &c) { c.twips.moveTop(6241); },
+            u"img00001(5) outside the window"_s);
+        row("buttons overlap", "cmdExit", [](auto &c) { c.twips.moveLeft(1200); },
+            u"cmdExit over cmdShowAll"_s);
+        row("list over text box", "cmbR", [](auto &c) { c.twips.moveTop(2490); },
+            u"txtSearch over cmbR"_s);
+        row("array index twice", "lbl0001(3)", [](auto &c) { c.index = 0; }, u"lbl0001(0) twice"_s);
+    }
+
+    void designTable()
+    {
+        QFETCH(QList<Design::Control>, controls);
+        QFETCH(QString, breach);
+        QCOMPARE(::breach(controls), breach);
+        // Any table makes a window of its rows, each found by its name, with the child windows
+        // over every label wherever the table lists them.
+        const MainFrm f(controls);
+        for (const Design::Control &c : controls)
+            QVERIFY2(f.findChild<QObject *>(c.displayName()), qPrintable(c.displayName()));
+        const QList<QWidget *> widgets = f.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        const auto isLabel = [](const QWidget *w) { return qobject_cast<const Label *>(w); };
+        QVERIFY(std::is_partitioned(widgets.cbegin(), widgets.cend(), isLabel));
     }
 
     void places_data()
@@ -214,8 +291,7 @@ private slots:
         QFETCH(QRect, place);
         MainFrm &f = *m_frm;
         const QWidget *control = f.findChild<QWidget *>(name);
-        QRect actual =
-            control ? control->geometry() : f.img00001(name.mid(9, 1).toInt()).geometry(&f);
+        QRect actual = control ? control->geometry() : f.findChild<Image *>(name)->geometry(&f);
         if (place.height() == 0) // a self-sizing label: its top and right edge only
             actual = QRect(0, actual.top(), actual.x() + actual.width(), 0);
         QCOMPARE(actual, place);
@@ -224,8 +300,7 @@ private slots:
     void labels()
     {
         MainFrm &f = *m_frm;
-        // Where the title labels overlap, the mid-grey one lies in front; the child windows lie in
-        // front of every label.
+        // Where the title labels overlap, the mid-grey one lies in front.
         f.lblTitle(0).setCaption(QStringLiteral("هيدروجين"));
         f.lblTitle(1).setCaption(QStringLiteral("هيدروجين"));
         const QPoint overlap =
@@ -235,11 +310,6 @@ private slots:
         for (const Label *label : f.findChildren<Label *>())
             QCOMPARE(label->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF,
                      label == &f.lblTitle(1) ? 0x808080u : 0x404040u);
-        const QList<QObject *> order = f.children();
-        for (const Label *label : f.findChildren<Label *>())
-            for (const QWidget *child : std::initializer_list<const QWidget *>{
-                     f.cmdShowAll, f.cmbR, f.txtSearch, f.cmdSearch, f.cmdExit})
-                QVERIFY(order.indexOf(label) < order.indexOf(child));
         // A title wider than the window is not wrapped; the window cuts it at its edges.
         f.lblTitle(0).setCaption(QString(60, QChar(0x0645)));
         QVERIFY(f.lblTitle(0).width() > f.width());
@@ -313,14 +383,14 @@ private slots:
     {
         // The window as it starts: empty, centred, focused.
         MainFrm &f = *m_frm;
-        QVERIFY(f.cmbR->ListCount() == 0 && f.cmbR->ListIndex() == -1 && !f.tm.isActive());
-        QCOMPARE(f.tm.interval(), 1); // the reveal ticks as often as it can
-        for (const Label *label : {f.lblDescription, &f.lblTitle(0), &f.lblTitle(1)})
+        QVERIFY(f.cmbR()->ListCount() == 0 && f.cmbR()->ListIndex() == -1 && !f.tm()->isActive());
+        QCOMPARE(f.tm()->interval(), 1); // the reveal ticks as often as it can
+        for (const Label *label : {f.lblDescription(), &f.lblTitle(0), &f.lblTitle(1)})
             QVERIFY(label->Caption().isEmpty());
-        QCOMPARE(f.lblAbout->Caption(),
+        QCOMPARE(f.lblAbout()->Caption(),
                  QStringLiteral("Orvane\r\nالإصـدار الثاني\r\nبرمجة وتصميم: فريق Orvane\r\n"
                                 "  برنامج مجاني للجميع  "));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, f.lbl0001(1));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, (ControlArray<Label>(&f, "lbl0001")(1)));
 
         // On the 800 x 800 screen: before the first show the frame is unknown, so the client area
         // is centred; once shown, the frame (2 pixels a side here) is.
@@ -331,11 +401,10 @@ private slots:
 
         // The first focus, and the tab order from there.
         QVERIFY(QTest::qWaitForWindowActive(&f));
-        QCOMPARE(QApplication::focusWidget(), f.cmdSearch);
-        for (QWidget *next : std::initializer_list<QWidget *>{f.txtSearch, f.cmbR, f.cmdShowAll,
-                                                              f.cmdExit, f.cmdSearch}) {
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdSearch"_s);
+        for (const char *next : {"txtSearch", "cmbR", "cmdShowAll", "cmdExit", "cmdSearch"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), next);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
         }
     }
 
@@ -354,14 +423,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         f.move(f.x(), windowTop);
         f.cmdShowAll_Click();
-        f.cmbR->setListIndex(40);
-        QTest::mouseClick(f.cmbR, Qt::LeftButton);
-        QAbstractItemView *view = f.cmbR->view();
+        f.cmbR()->setListIndex(40);
+        QTest::mouseClick(f.cmbR(), Qt::LeftButton);
+        QAbstractItemView *view = f.cmbR()->view();
         const QWidget *popup = view->window();
         QTRY_VERIFY(popup->isVisible());
 
         // Under the box, or over it, sharing its edge line; eight rows; the current entry in view.
-        const QRect box(f.cmbR->mapToGlobal(QPoint()), f.cmbR->size());
+        const QRect box(f.cmbR()->mapToGlobal(QPoint()), f.cmbR()->size());
         if (windowTop == 100)
             QCOMPARE(popup->geometry().top(), box.bottom());
         else
@@ -382,7 +451,7 @@ private slots:
         QTest::keyClick(view, Qt::Key_Down);
         QTest::keyClick(view, Qt::Key_Return);
         QTRY_VERIFY(!popup->isVisible());
-        QCOMPARE(f.cmbR->ListIndex(), 41);
+        QCOMPARE(f.cmbR()->ListIndex(), 41);
         QCOMPARE(f.lblTitle(0).Caption(), Elements(42).Name);
     }
 
@@ -406,8 +475,8 @@ private slots:
             f.show();
             Q_UNUSED(QTest::qWaitForWindowExposed(&f));
             f.cmdShowAll_Click();
-            f.cmbR->showPopup();
-            QWidget *list = f.cmbR->view()->window();
+            f.cmbR()->showPopup();
+            QWidget *list = f.cmbR()->view()->window();
             Q_UNUSED(QTest::qWaitFor([list] { return list->isVisible(); }));
             return QList<QImage>{f.grab().toImage(), list->grab().toImage()};
         };
@@ -426,7 +495,7 @@ private slots:
         const std::unique_ptr<QTranslator> arabic(Program::translateQt());
         QVERIFY2(arabic, "Qt's Arabic translation is missing: install qt6-translations-l10n");
         MainFrm &f = *m_frm;
-        const std::unique_ptr<QMenu> edit(f.txtSearch->createStandardContextMenu());
+        const std::unique_ptr<QMenu> edit(f.txtSearch()->createStandardContextMenu());
         QVERIFY(edit->isRightToLeft());
         QCOMPARE(edit->actions().constLast()->text().section(u'\t', 0, 0), u"حدّد الكلّ"_s);
 
@@ -434,8 +503,8 @@ private slots:
         // returns. Read it where it is open, then close it; every entry is Arabic.
         f.show();
         f.cmdShowAll_Click();
-        f.cmbR->showPopup();
-        QScrollBar *bar = f.cmbR->view()->verticalScrollBar();
+        f.cmbR()->showPopup();
+        QScrollBar *bar = f.cmbR()->view()->verticalScrollBar();
         QStringList entries;
         const auto read = [&entries] {
             if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
@@ -468,7 +537,7 @@ private slots:
             QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
         };
         MainFrm &f = *m_frm;
-        TextBox &box = *f.txtSearch;
+        TextBox &box = *f.txtSearch();
         QTest::keyClicks(&box, u"Fe"_s);
         box.undo();
         QCOMPARE(box.text(), QString());
@@ -524,13 +593,13 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QList<int>, pointers);
         MainFrm &f = *m_frm;
-        f.txtSearch->setText(text);
+        f.txtSearch()->setText(text);
         const int beeps = Program::beepCount();
         QSignalSpy pointer(&f, &MainFrm::mousePointerChanged);
-        QSignalSpy clicks(f.cmbR, &ComboBox::Click);
+        QSignalSpy clicks(f.cmbR(), &ComboBox::Click);
         text.isNull() ? f.cmdShowAll_Click() : f.cmdSearch_Click();
 
-        QCOMPARE(listed(*f.cmbR), positions);
+        QCOMPARE(listed(*f.cmbR()), positions);
         QCOMPARE(Program::beepCount(), beeps + int(positions.isEmpty()));
         QCOMPARE(clicks.count(), int(!positions.isEmpty()));
         QCOMPARE(f.DescriptionText,
@@ -546,10 +615,10 @@ private slots:
         // Each pick raises Click once and shows its title sized to the name and centred on the
         // 382-pixel window, with its shadow 20 twips up and to the left.
         MainFrm &f = *m_frm;
-        QSignalSpy clicks(f.cmbR, &ComboBox::Click);
-        f.cmbR->AddItem(Elements(1).Name);
-        f.cmbR->AddItem(Elements(117).Name);
-        QCOMPARE(f.cmbR->ListIndex(), -1); // adding selects nothing
+        QSignalSpy clicks(f.cmbR(), &ComboBox::Click);
+        f.cmbR()->AddItem(Elements(1).Name);
+        f.cmbR()->AddItem(Elements(117).Name);
+        QCOMPARE(f.cmbR()->ListIndex(), -1); // adding selects nothing
         const auto shows = [&](int slot, int count) {
             const Label &title = f.lblTitle(0), &shadow = f.lblTitle(1);
             QCOMPARE(clicks.count(), count);
@@ -559,11 +628,11 @@ private slots:
                      QPointF(title.Left() - 20, title.Top() - 20));
             QCOMPARE(title.Top(), 3255.0f); // the designed top stays
         };
-        f.cmbR->setListIndex(1);
+        f.cmbR()->setListIndex(1);
         shows(117, 1);
-        QTest::keyClick(f.cmbR, Qt::Key_Up);
+        QTest::keyClick(f.cmbR(), Qt::Key_Up);
         shows(1, 2);
-        emit f.cmbR->activated(f.cmbR->currentIndex()); // the entry shown, picked again
+        emit f.cmbR()->activated(f.cmbR()->currentIndex()); // the entry shown, picked again
         QCOMPARE(clicks.count(), 3);
     }
 
@@ -572,12 +641,12 @@ private slots:
         // Five more characters a tick; the tick after the whole text ends the reveal, leaving it.
         MainFrm &f = *m_frm;
         f.DescriptionText = QStringLiteral("abcdefghij");
-        f.tm.start();
+        f.tm()->start();
         QList<qsizetype> lengths;
-        while (f.tm.isActive() && lengths.size() < 100) {
+        while (f.tm()->isActive() && lengths.size() < 100) {
             f.tm_Timer();
-            QVERIFY(f.DescriptionText.startsWith(f.lblDescription->Caption()));
-            lengths << f.lblDescription->Caption().size();
+            QVERIFY(f.DescriptionText.startsWith(f.lblDescription()->Caption()));
+            lengths << f.lblDescription()->Caption().size();
         }
         QCOMPARE(lengths, (QList<qsizetype>{0, 5, 10, 10, 10}));
 
@@ -585,11 +654,11 @@ private slots:
         f.cmdShowAll_Click();
         for (int i = 0; i < 4; ++i)
             f.tm_Timer();
-        QTest::keyClick(f.cmbR, Qt::Key_Down);
+        QTest::keyClick(f.cmbR(), Qt::Key_Down);
         f.tm_Timer();
-        QCOMPARE(f.lblDescription->Caption(), Card::compose(Elements(2)).left(20));
+        QCOMPARE(f.lblDescription()->Caption(), Card::compose(Elements(2)).left(20));
         // A screen reader is given the whole card at once.
-        QCOMPARE(f.lblDescription->accessibleName(),
+        QCOMPARE(f.lblDescription()->accessibleName(),
                  Card::compose(Elements(2)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
 
@@ -615,21 +684,21 @@ private slots:
         QFETCH(bool, click);
         QFETCH(QList<int>, positions);
         MainFrm &f = *m_frm;
-        f.txtSearch->setText(outer);
-        QSignalSpy clicks(f.cmbR, &ComboBox::Click);
+        f.txtSearch()->setText(outer);
+        QSignalSpy clicks(f.cmbR(), &ComboBox::Click);
         // Runs in the outer fill's first yield; a click there overtakes the outer fill, which
         // then stops and leaves everything to it.
         QTimer::singleShot(0, &f, [&f, inner, click] {
-            f.txtSearch->setText(inner);
+            f.txtSearch()->setText(inner);
             if (click)
                 inner.isNull() ? f.cmdShowAll_Click() : f.cmdSearch_Click();
         });
         outer.isNull() ? f.cmdShowAll_Click() : f.cmdSearch_Click();
-        QCOMPARE(listed(*f.cmbR), positions);
+        QCOMPARE(listed(*f.cmbR()), positions);
         QCOMPARE(clicks.count(), positions.isEmpty() ? 0 : 1);
         QCOMPARE(f.DescriptionText, positions.isEmpty() ? Card::noSearchTextMessage()
                                                         : Card::compose(Elements(positions[0])));
-        QVERIFY(f.tm.isActive() && f.MousePointer() == 0);
+        QVERIFY(f.tm()->isActive() && f.MousePointer() == 0);
     }
 
     void ending_data()
@@ -644,12 +713,12 @@ private slots:
         QFETCH(bool, byClose);
         MainFrm &f = *m_frm;
         f.show();
-        f.tm.start();
+        f.tm()->start();
         if (byClose)
             QVERIFY(f.close());
         else
-            emit f.cmdExit->Click();
-        QVERIFY(f.m_ended && !f.isVisible() && !f.tm.isActive());
+            emit f.named<GButton>(u"cmdExit"_s)->Click();
+        QVERIFY(f.m_ended && !f.isVisible() && !f.tm()->isActive());
         // The buttons' hover timers stop too, asleep or not.
         for (const SharedTimer *tmr : f.findChildren<SharedTimer *>())
             QVERIFY(!tmr->isActive());
@@ -676,7 +745,7 @@ private slots:
                 QCoreApplication::processEvents();
             if (random(2) == 0) {
                 // Some time passes, and the next action lands inside the running reveal.
-                for (int tick = random(80); tick > 0 && m_frm->tm.isActive(); --tick)
+                for (int tick = random(80); tick > 0 && m_frm->tm()->isActive(); --tick)
                     m_frm->tm_Timer();
                 continue;
             }
@@ -693,8 +762,8 @@ private slots:
             act(ShowAll);
         });
         QCOMPARE(QCoreApplication::exec(), 0);
-        QVERIFY(f.m_ended && !f.isVisible() && !f.tm.isActive() && Elements(1).Name.isEmpty());
-        QVERIFY(f.cmbR->count() < 117);
+        QVERIFY(f.m_ended && !f.isVisible() && !f.tm()->isActive() && Elements(1).Name.isEmpty());
+        QVERIFY(f.cmbR()->count() < 117);
     }
 
 private:
@@ -738,26 +807,26 @@ private:
                                        Qt::Key_Up,     Qt::Key_Down,    Qt::Key_Home,
                                        Qt::Key_End,    Qt::Key_PageDown};
         if (action <= Exit) {
-            GButton *button = action == ShowAll  ? f.cmdShowAll
-                              : action == Search ? f.cmdSearch
-                                                 : f.cmdExit;
+            const char *const buttons[] = {"cmdShowAll", "cmdSearch", "cmdExit"}; // by action
+            GButton *button = f.named<GButton>(QLatin1String(buttons[action]));
             QCursor::setPos(button->mapToGlobal(button->rect().center()));
             QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
         } else if (action == Type) {
-            f.txtSearch->clear();
+            f.txtSearch()->clear();
             for (QChar c : texts[random(int(texts.size()))]) {
                 QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-                QCoreApplication::sendEvent(f.txtSearch, &key);
+                QCoreApplication::sendEvent(f.txtSearch(), &key);
             }
         } else if (action == KeyPick) {
-            QTest::keyClick(f.cmbR, keys[3 + random(5)]);
-        } else if (action == ListPick && f.cmbR->count() > 0) {
-            f.cmbR->showPopup();
-            f.cmbR->view()->setCurrentIndex(f.cmbR->model()->index(random(f.cmbR->count()), 0));
-            QTest::keyClick(f.cmbR->view(), Qt::Key_Return);
+            QTest::keyClick(f.cmbR(), keys[3 + random(5)]);
+        } else if (action == ListPick && f.cmbR()->count() > 0) {
+            f.cmbR()->showPopup();
+            f.cmbR()->view()->setCurrentIndex(
+                f.cmbR()->model()->index(random(f.cmbR()->count()), 0));
+            QTest::keyClick(f.cmbR()->view(), Qt::Key_Return);
         } else if (action == Key) {
             QWidget *focus = QApplication::focusWidget();
-            QTest::keyClick(focus ? focus : f.cmdSearch, keys[random(3)]);
+            QTest::keyClick(focus ? focus : f.named<GButton>(u"cmdSearch"_s), keys[random(3)]);
         } else if (action == Close) {
             f.close();
         }
@@ -775,20 +844,20 @@ private:
     QString disagreement()
     {
         MainFrm &f = *m_frm;
-        for (int guard = 0; f.tm.isActive() && guard < 1000; ++guard)
+        for (int guard = 0; f.tm()->isActive() && guard < 1000; ++guard)
             f.tm_Timer();
         // The list holds names of the catalogue in its order, each once.
         int position = 0;
-        for (int i = 0; i < f.cmbR->count(); ++i) {
-            while (++position <= 117 && Elements(position).Name != f.cmbR->itemText(i)) {
+        for (int i = 0; i < f.cmbR()->count(); ++i) {
+            while (++position <= 117 && Elements(position).Name != f.cmbR()->itemText(i)) {
             }
             if (position > 117)
                 return QStringLiteral("entry %1 out of catalogue order").arg(i);
         }
-        const int index = f.cmbR->ListIndex();
-        if ((index < 0) != (f.cmbR->count() == 0))
-            return QStringLiteral("selection %1 of %2 entries").arg(index).arg(f.cmbR->count());
-        const QString name = f.cmbR->Text();
+        const int index = f.cmbR()->ListIndex();
+        if ((index < 0) != (f.cmbR()->count() == 0))
+            return QStringLiteral("selection %1 of %2 entries").arg(index).arg(f.cmbR()->count());
+        const QString name = f.cmbR()->Text();
         if (f.lblTitle(0).Caption() != name || f.lblTitle(1).Caption() != name)
             return QStringLiteral("titles are not the selected entry");
         int n = 1;
@@ -800,7 +869,7 @@ private:
         if (index >= 0 ? !f.DescriptionText.startsWith(head.arg(name, Elements(n).Symbol))
                        : !messages.contains(f.DescriptionText))
             return QStringLiteral("the card is not the selected entry's");
-        if (f.lblDescription->Caption() != f.DescriptionText)
+        if (f.lblDescription()->Caption() != f.DescriptionText)
             return QStringLiteral("the reveal ended short of the text");
         if (f.MousePointer() != 0 || f.cursor().shape() != Qt::ArrowCursor)
             return QStringLiteral("the pointer is not the default");
