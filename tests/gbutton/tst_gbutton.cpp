@@ -67,17 +67,18 @@ struct Scene : QObject
         QTest::mouseMove(window.windowHandle(), at + QPoint(1, 0));
         QTest::mouseMove(window.windowHandle(), at);
     }
-    // From now on, the events a container sees, in order.
-    void logEvents(bool moves = false)
+    // From now on, the events a container sees, in order; moves only with a button held, as the
+    // pointer's travel between steps is Qt's to report.
+    void logEvents()
     {
         const auto log = [this](const QString &name) {
             return [this, name](qint16 &n, qint16 &, float &x, float &y) {
-                events << u"%1 %2 at %3,%4"_s.arg(name).arg(n).arg(x).arg(y);
+                if (n || name != u"MouseMove")
+                    events << u"%1 %2 at %3,%4"_s.arg(name).arg(n).arg(x).arg(y);
             };
         };
         QObject::connect(button, &GButton::MouseDown, button, log(u"MouseDown"_s));
-        if (moves)
-            QObject::connect(button, &GButton::MouseMove, button, log(u"MouseMove"_s));
+        QObject::connect(button, &GButton::MouseMove, button, log(u"MouseMove"_s));
         QObject::connect(button, &GButton::MouseUp, button, log(u"MouseUp"_s));
         // What the screen showed when the container's MouseDown handler ran.
         QObject::connect(button, &GButton::MouseDown, button,
@@ -331,95 +332,86 @@ private slots:
         QCOMPARE(changed.count(), bad > 5 ? 1 : 0);
     }
 
-    void releaseClicksOnlyOverTheButton_data()
+    // Steps at points in the button, through the window: C puts the cursor there, P presses,
+    // M moves, R releases, D presses again soon after the release, which Qt calls a double click.
+    // A release is reported over the button; where the cursor really is decides the click.
+    void mouse_data()
     {
         QTest::addColumn<Qt::MouseButton>("mouseButton");
-        QTest::addColumn<QPoint>("cursorAtRelease"); // in the button
         QTest::addColumn<bool>("designMode");
-        QTest::addColumn<int>("clicks");
-        QTest::newRow("left over") << Qt::LeftButton << QPoint(30, 10) << false << 1;
-        QTest::newRow("left beside") << Qt::LeftButton << QPoint(-5, 10) << false << 0;
-        QTest::newRow("left in a cut-off corner") << Qt::LeftButton << QPoint() << false << 0;
-        QTest::newRow("right over") << Qt::RightButton << QPoint(30, 10) << false << 0;
-        QTest::newRow("middle over") << Qt::MiddleButton << QPoint(30, 10) << false << 0;
-        QTest::newRow("design mode") << Qt::LeftButton << QPoint(-5, 10) << true << 0;
-    }
-
-    void releaseClicksOnlyOverTheButton()
-    {
-        QFETCH(Qt::MouseButton, mouseButton);
-        QFETCH(QPoint, cursorAtRelease);
-        QFETCH(bool, designMode);
-        QFETCH(int, clicks);
-        Ambient::setUserMode(!designMode);
-        Scene scene;
-        QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
-        GButton &button = *scene.button;
-        scene.logEvents(true);
+        QTest::addColumn<QString>("steps");
+        // After each press and release: the state (N, H, P), the timer running, the mouse held.
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("events");
+        const auto row = [](const char *tag, Qt::MouseButton button, bool designMode,
+                            const char *steps, const char *after, const QString &events) {
+            QTest::newRow(tag) << button << designMode << QString::fromLatin1(steps)
+                               << QString::fromLatin1(after) << events;
+        };
         // Any press stops the timer; only the left one sinks the face, and never in design mode.
-        // The container's handler runs with the sunken face on screen.
-        QTest::mousePress(&button, mouseButton, {}, scene.centre());
-        QVERIFY(!scene.timer()->isActive());
-        const bool sinks = mouseButton == Qt::LeftButton && !designMode;
-        QCOMPARE(button.buttonState(), sinks ? GButton::StatePressed : GButton::StateNormal);
-        QCOMPARE(scene.shownAtDown, button.buttonState());
-        QTest::mouseMove(&button, QPoint(10, 5));
-        // The release is reported over the button; where the cursor really is decides.
-        QCursor::setPos(scene.button->mapToGlobal(cursorAtRelease));
-        QTest::mouseRelease(&button, mouseButton, {}, scene.centre());
-        QCOMPARE(scene.timer()->isActive(), !designMode);
-        QCOMPARE(button.buttonState(), designMode ? GButton::StateNormal : GButton::StateHover);
-        const int held = mouseButton == Qt::LeftButton ? 1 : mouseButton == Qt::RightButton ? 2 : 4;
-        const QString args = u" %1 at 29,9"_s.arg(held);
-        QCOMPARE(scene.events,
-                 (QStringList{u"MouseDown"_s + args, u"MouseMove %1 at 10,5"_s.arg(held),
-                              u"MouseUp"_s + args} +
-                  QStringList(clicks, u"Click"_s)));
+        const auto release = [](int held, bool clicks) {
+            return u"MouseDown %1 at 29,9|MouseMove %1 at 10,5|MouseUp %1 at 10,5"_s.arg(held) +
+                   (clicks ? u"|Click"_s : QString());
+        };
+        const Qt::MouseButton left = Qt::LeftButton;
+        row("left over", left, false, "C30,10 P29,9 M10,5 R10,5", "P-- Ht-", release(1, true));
+        row("left beside", left, false, "C-5,10 P29,9 M10,5 R10,5", "P-- Ht-", release(1, false));
+        row("left in a cut-off corner", left, false, "C0,0 P29,9 M10,5 R10,5", "P-- Ht-",
+            release(1, false));
+        row("right over", Qt::RightButton, false, "C30,10 P29,9 M10,5 R10,5", "N-- Ht-",
+            release(2, false));
+        row("middle over", Qt::MiddleButton, false, "C30,10 P29,9 M10,5 R10,5", "N-- Ht-",
+            release(4, false));
+        row("design mode", left, true, "C-5,10 P29,9 M10,5 R10,5", "N-- N--", release(1, false));
+        // Only the left button's second press on the same button repeats the first press and
+        // holds the mouse. The cursor rests where the second press comes: a move far from the
+        // first press would end the double click.
+        row("left twice on the button", left, false, "C1,9 P3,9 R3,9 D1,9 R1,9", "P-- Ht- P-g Ht-",
+            u"MouseDown 1 at 3,9|MouseUp 1 at 3,9|Click|MouseDown 1 at 3,9|MouseUp 1 at 1,9|Click"_s);
+        row("left beside, then on the button", left, false, "C1,9 P-1,9 R-1,9 D1,9 R1,9",
+            "Nt- Nt- P-- Ht-", u"MouseDown 1 at 1,9|MouseUp 1 at 1,9|Click"_s);
+        row("right twice on the button", Qt::RightButton, false, "C1,9 P3,9 R3,9 D1,9 R1,9",
+            "N-- Ht- H-- Ht-",
+            u"MouseDown 2 at 3,9|MouseUp 2 at 3,9|MouseDown 2 at 1,9|MouseUp 2 at 1,9"_s);
     }
 
-    // A click, then a quick press a few pixels on: Qt calls the press a double click. Only the
-    // left button's second press on the same button repeats the first press and captures.
-    void doubleClicks_data()
-    {
-        QTest::addColumn<Qt::MouseButton>("mouseButton");
-        QTest::addColumn<QPoint>("first"); // in the button; the second press is at (1, 9)
-        QTest::addColumn<State>("held");
-        QTest::addColumn<bool>("captured");
-        QTest::addColumn<QStringList>("events");
-        const QString beforeClick = u"MouseDown 1 at 3,9|MouseUp 1 at 3,9|Click|"_s;
-        QTest::newRow("left twice on the button")
-            << Qt::LeftButton << QPoint(3, 9) << GButton::StatePressed << true
-            << (beforeClick + u"MouseDown 1 at 3,9|MouseUp 1 at 1,9|Click"_s).split(u'|');
-        QTest::newRow("left beside, then on the button")
-            << Qt::LeftButton << QPoint(-1, 9) << GButton::StatePressed << false
-            << u"MouseDown 1 at 1,9|MouseUp 1 at 1,9|Click"_s.split(u'|');
-        QTest::newRow("right twice on the button")
-            << Qt::RightButton << QPoint(3, 9) << GButton::StateHover << false
-            << u"MouseDown 2 at 3,9|MouseUp 2 at 3,9|MouseDown 2 at 1,9|MouseUp 2 at 1,9"_s.split(
-                   u'|');
-    }
-
-    void doubleClicks()
+    void mouse()
     {
         QFETCH(Qt::MouseButton, mouseButton);
-        QFETCH(QPoint, first);
+        QFETCH(bool, designMode);
+        QFETCH(QString, steps);
+        Ambient::setUserMode(!designMode);
         Scene scene;
         QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
         scene.logEvents();
         QWindow *window = scene.window.windowHandle();
-        const QPoint second = scene.button->mapTo(&scene.window, QPoint(1, 9));
-        // The cursor rests where the second press comes: a move far from the first press would
-        // end the double click.
-        QCursor::setPos(scene.window.mapToGlobal(second));
-        QTest::mouseClick(window, mouseButton, {}, scene.button->mapTo(&scene.window, first));
-        // The second press comes soon after the release (QTest leaves a gap to avoid just that).
-        QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval;
-        QTest::mousePress(window, mouseButton, {}, second);
-        QTEST(scene.button->buttonState(), "held");
-        QTEST(QWidget::mouseGrabber() == scene.button, "captured");
-        QTest::mouseRelease(window, mouseButton, {}, second);
-        QTEST(scene.events, "events");
-        QCOMPARE(QWidget::mouseGrabber(), nullptr);
+        QStringList after;
+        for (const QString &step : steps.split(u' ')) {
+            const QStringList xy = step.mid(1).split(u',');
+            const QPoint at =
+                scene.button->mapTo(&scene.window, QPoint(xy[0].toInt(), xy[1].toInt()));
+            if (step[0] == u'C') {
+                QCursor::setPos(scene.window.mapToGlobal(at));
+                QCoreApplication::processEvents(); // the window sees the pointer there
+            } else if (step[0] == u'M')
+                QTest::mouseMove(window, at);
+            if (step[0] == u'D') // soon after the release: QTest leaves a gap to avoid just that
+                QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval;
+            if (step[0] == u'P' || step[0] == u'D')
+                QTest::mousePress(window, mouseButton, {}, at);
+            else if (step[0] == u'R')
+                QTest::mouseRelease(window, mouseButton, {}, at);
+            else
+                continue;
+            const State state = scene.button->buttonState();
+            // The container's MouseDown handler runs with the face the press leaves on screen.
+            if (step[0] != u'R')
+                QCOMPARE(scene.shownAtDown, state);
+            after << QString(u"NPH"_s[int(state)]) + (scene.timer()->isActive() ? u't' : u'-') +
+                         (QWidget::mouseGrabber() == scene.button ? u'g' : u'-');
+        }
+        QTEST(after.join(u' '), "after");
+        QTEST(scene.events.join(u'|'), "events");
     }
 
     void keys_data()

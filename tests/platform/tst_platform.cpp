@@ -11,6 +11,7 @@
 #include "xbell.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMetaEnum>
 #include <QSignalSpy>
@@ -22,6 +23,7 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <tuple>
 
 using Wildcard::Result;
 Q_DECLARE_METATYPE(Wildcard::Result)
@@ -139,18 +141,18 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("expected");
         // Hydrogen's mass: the locale's separator where it writes ASCII digits itself, "." where
-        // its own digits are others, so that one number never mixes two digit systems.
-        const char *const mass[][2] = {{"C", "1.0079"},     {"en_US", "1.0079"},
-                                       {"de_DE", "1,0079"}, {"fr_FR", "1,0079"},
-                                       {"ar_SA", "1.0079"}, {"ar_EG", "1.0079"}};
-        for (const auto &[locale, text] : mass)
-            QTest::addRow("1.0079 %s", locale)
-                << 1.0079 << QString::fromLatin1(locale) << QString::fromLatin1(text);
-        // No group separator even where the locale has one.
-        QTest::newRow("12345.5 de") << 12345.5 << u"de_DE"_s << u"12345,5"_s;
-        // The shortest text that reads back as the same double, never with an exponent.
-        QTest::newRow("third") << 1.0 / 3.0 << u"C"_s << u"0.3333333333333333"_s;
-        QTest::newRow("small") << 1e-5 << u"C"_s << u"0.00001"_s;
+        // its own digits are others, so that one number never mixes two digit systems. No group
+        // separator even where the locale has one; the shortest text that reads back as the same
+        // double, never with an exponent.
+        const std::tuple<double, const char *, const char *> rows[] = {
+            {1.0079, "C", "1.0079"},       {1.0079, "en_US", "1.0079"},
+            {1.0079, "de_DE", "1,0079"},   {1.0079, "fr_FR", "1,0079"},
+            {1.0079, "ar_SA", "1.0079"},   {1.0079, "ar_EG", "1.0079"},
+            {12345.5, "de_DE", "12345,5"}, {1.0 / 3.0, "C", "0.3333333333333333"},
+            {1e-5, "C", "0.00001"}};
+        for (const auto &[value, locale, text] : rows)
+            QTest::addRow("%s %s", text, locale)
+                << value << QString::fromLatin1(locale) << QString::fromLatin1(text);
     }
 
     void numberToText()
@@ -162,40 +164,18 @@ private slots:
 
     void keyCode_data()
     {
-        // Microsoft's published virtual-key codes: a name (VK_ less) and value from its
-        // Virtual-Key Codes table, then the Qt keys that stand for it, "#" on the keypad.
-        // Punctuation lies on the keys of a US keyboard, shifted or not; of the runs of letters,
-        // digits and function keys, the ends and one between.
-        const char *const published =
-            "BACK 08 Backspace|TAB 09 Tab Backtab|CLEAR 0C Clear|RETURN 0D Return #Enter|"
-            "SHIFT 10 Shift|CONTROL 11 Control|MENU 12 Alt AltGr|PAUSE 13 Pause|"
-            "CAPITAL 14 CapsLock|ESCAPE 1B Escape|SPACE 20 Space|PRIOR 21 PageUp|NEXT 22 PageDown|"
-            "END 23 End|HOME 24 Home #Home|LEFT 25 Left|UP 26 Up|RIGHT 27 Right|DOWN 28 Down|"
-            "SELECT 29 Select|PRINT 2A Printer|EXECUTE 2B Execute|SNAPSHOT 2C Print SysReq|"
-            "INSERT 2D Insert|DELETE 2E Delete|HELP 2F Help|0 30 0 ParenRight|1 31 Exclam|2 32 At|"
-            "3 33 NumberSign|4 34 Dollar|5 35 Percent|6 36 AsciiCircum|7 37 Ampersand|"
-            "8 38 Asterisk|9 39 9 ParenLeft|A 41 A|M 4D M|Z 5A Z|LWIN 5B Super_L Meta|"
-            "RWIN 5C Super_R|APPS 5D Menu|SLEEP 5F Sleep|NUMPAD0 60 #0|NUMPAD7 67 #7|NUMPAD9 69 #9|"
-            "MULTIPLY 6A #Asterisk|ADD 6B #Plus|SUBTRACT 6D #Minus|DECIMAL 6E #Period #Comma|"
-            "DIVIDE 6F #Slash|F1 70 F1|F12 7B F12|F24 87 F24|NUMLOCK 90 NumLock|"
-            "SCROLL 91 ScrollLock|BROWSER_BACK A6 Back|BROWSER_FORWARD A7 Forward|"
-            "BROWSER_REFRESH A8 Refresh|BROWSER_STOP A9 Stop|BROWSER_SEARCH AA Search|"
-            "BROWSER_FAVORITES AB Favorites|BROWSER_HOME AC HomePage|VOLUME_MUTE AD VolumeMute|"
-            "VOLUME_DOWN AE VolumeDown|VOLUME_UP AF VolumeUp|MEDIA_NEXT_TRACK B0 MediaNext|"
-            "MEDIA_PREV_TRACK B1 MediaPrevious|MEDIA_STOP B2 MediaStop|"
-            "MEDIA_PLAY_PAUSE B3 MediaPlay MediaTogglePlayPause|LAUNCH_MAIL B4 LaunchMail|"
-            "LAUNCH_MEDIA_SELECT B5 LaunchMedia|LAUNCH_APP1 B6 Launch0|LAUNCH_APP2 B7 Launch1|"
-            "OEM_1 BA Semicolon Colon|OEM_PLUS BB Equal Plus|OEM_COMMA BC Comma Less|"
-            "OEM_MINUS BD Minus Underscore|OEM_PERIOD BE Period Greater|OEM_2 BF Slash Question|"
-            "OEM_3 C0 QuoteLeft AsciiTilde|OEM_4 DB BracketLeft BraceLeft|OEM_5 DC Backslash Bar|"
-            "OEM_6 DD BracketRight BraceRight|OEM_7 DE Apostrophe QuoteDbl|PLAY FA Play|"
-            "ZOOM FB Zoom|none 00 TouchpadToggle Hyper_L";
         QTest::addColumn<QKeyCombination>("keys");
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("shift");
+        QFile table(QFINDTESTDATA("virtual-keys.txt"));
+        QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
         const QMetaEnum keys = QMetaEnum::fromType<Qt::Key>();
-        for (const QString &entry : QString::fromLatin1(published).split(u'|')) {
-            const QStringList words = entry.split(u' ');
+        while (!table.atEnd()) {
+            const QString line = QString::fromLatin1(table.readLine()).simplified();
+            const QStringList words = line.split(u' ');
+            if (line.isEmpty() || line.startsWith(u'#'))
+                continue;
+            QVERIFY2(words.size() >= 3, qPrintable(line));
             for (const QString &key : words.mid(2)) {
                 const bool pad = key.startsWith(u'#');
                 const int qtKey = keys.keyToValue("Key_" + key.mid(pad ? 1 : 0).toLatin1());
@@ -345,33 +325,33 @@ private slots:
 
     void resolve_data()
     {
-        // Families as comma-separated lists: installed, those with Arabic, then the expected faces.
-        QTest::addColumn<QString>("installed");
-        QTest::addColumn<QString>("arabic");
-        QTest::addColumn<QString>("windowFaces");
-        QTest::addColumn<QString>("titleFaces");
+        // Installed families, those with Arabic, then the faces for the window and for titles.
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QStringList>("arabic");
+        QTest::addColumn<QStringList>("faces");
         QTest::addColumn<bool>("arabicMissing");
+        const auto row = [](const char *tag, const char *installed, const char *arabic,
+                            const char *faces, bool missing) {
+            const auto list = [](const char *names) {
+                return QString::fromLatin1(names).split(u',', Qt::SkipEmptyParts);
+            };
+            QTest::newRow(tag) << list(installed) << list(arabic) << list(faces) << missing;
+        };
         // With both DejaVu and Noto: designedFaces, on this machine's fonts.
-        // clang-format off
-        QTest::newRow("DejaVu alone covers Arabic")
-            << "DejaVu Serif,DejaVu Sans" << "DejaVu Sans" << "DejaVu Sans" << "DejaVu Sans" << false;
-        QTest::newRow("another Arabic face only") << "Amiri" << "Amiri" << "" << "" << false;
-        QTest::newRow("no Arabic face") << "Liberation Sans,Noto Sans" << "" << "" << "" << true;
-        // clang-format on
+        row("DejaVu alone covers Arabic", "DejaVu Serif,DejaVu Sans", "DejaVu Sans", "DejaVu Sans",
+            false);
+        row("another Arabic face only", "Amiri", "Amiri", "", false);
+        row("no Arabic face", "Liberation Sans,Noto Sans", "", "", true);
     }
 
     void resolve()
     {
-        const auto families = [](const QString &list) {
-            return list.split(u',', Qt::SkipEmptyParts);
-        };
-        QFETCH(QString, installed);
-        QFETCH(QString, arabic);
-        QFETCH(QString, windowFaces);
-        QFETCH(QString, titleFaces);
-        const Fonts::Resolution r = Fonts::resolve(families(installed), families(arabic));
-        QCOMPARE(r.windowFaces, families(windowFaces));
-        QCOMPARE(r.titleFaces, families(titleFaces));
+        QFETCH(QStringList, installed);
+        QFETCH(QStringList, arabic);
+        QFETCH(QStringList, faces);
+        const Fonts::Resolution r = Fonts::resolve(installed, arabic);
+        QCOMPARE(r.windowFaces, faces);
+        QCOMPARE(r.titleFaces, faces);
         QTEST(r.arabicMissing, "arabicMissing");
     }
 
