@@ -6,4 +6,5 @@ set -euo pipefail
 . "$(dirname "$0")/../../tools/xvfb.sh"
 start_xvfb
 trap 'kill "$XVFB_PID"' EXIT
-QT_QPA_PLATFORM=xcb "$@"
+# Leaks of Qt's own are suppressed, every other one fails.
+LSAN_OPTIONS=suppressions=$(cd "$(dirname "$0")/.." && pwd)/qt-leaks.supp QT_QPA_PLATFORM=xcb "$@"
