@@ -2,10 +2,9 @@
 // How long the main window takes to be built, loaded and painted, next to a bare Qt window of
 // the same size, and how long a whole search (117 records, each with its yield) takes.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_window (or under a real X server)
-#include "design.h"
 #include "gbutton.h"
+#include "mainbuttons.h"
 #include "mainfrm.h"
-#include "twips.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -34,7 +33,7 @@ int main(int argc, char *argv[])
 
     const double bare = bestOf(10, [] {
         QWidget window;
-        window.setFixedSize(Twips::toPixels(Design::window().clientTwips).size());
+        window.setFixedSize(mainWindowSize());
         window.show();
         window.grab();
     });
