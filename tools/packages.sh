@@ -36,11 +36,11 @@ ORVANE_BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-noto-core fonts-dejavu-
 # What the tests need on top: the desktop-entry and AppStream validators, what CPack uses to
 # build the .deb and work out its library dependencies, and lintian to judge the .deb; an X
 # server, a session bus and the accessibility bus with its Python client for the screen-reader
-# test; the X client library the bell test listens to the server's bell with; a headless Wayland
+# test; the XKB event daemon that hears the X server's bell for the bell test; a headless Wayland
 # compositor for the Wayland test; the published element data the catalogue is checked against
 # (bodr), with the densities bodr lacks (python3-periodictable).
 ORVANE_TEST_PACKAGES=(appstream desktop-file-utils dpkg-dev file lintian
-    xvfb xauth dbus at-spi2-core python3-pyatspi libx11-dev weston bodr python3-periodictable)
+    xvfb xauth dbus at-spi2-core python3-pyatspi x11-xkb-utils weston bodr python3-periodictable)
 
 # What the benchmarks need beyond the build: an X server for the idle measurement (bench/idle.sh),
 # a pointer driver to rest the pointer over the whole program's button; an X client library to

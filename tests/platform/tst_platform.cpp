@@ -8,7 +8,6 @@
 #include "systemcolors.h"
 #include "textservices.h"
 #include "wildcard.h"
-#include "xbell.h"
 
 #include <QApplication>
 #include <QFile>
@@ -242,16 +241,21 @@ private slots:
 
     void beepRingsTheBell()
     {
-        // Every beep counted reaches the display's bell. Only a display server hears it: the
-        // test "bell" runs this again on Qt's X11 platform, under Xvfb.
-        if (QGuiApplication::platformName() != u"xcb")
+        // Every beep counted reaches the display's bell. Only a display server hears it: the test
+        // "bell" runs this again on Qt's X11 platform, where a listener writes a line to the file
+        // $ORVANE_BELLS for every bell the server rings.
+        const QString bells = qEnvironmentVariable("ORVANE_BELLS");
+        if (bells.isEmpty())
             QSKIP("the bell needs an X server: the test \"bell\" runs this there");
-        QVERIFY2(XServerBell::listen(), "the X server has no XKB extension to tell of its bell");
-        const int counted = Program::beepCount();
+        const auto rung = [&bells] {
+            QFile file(bells);
+            return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') : 0;
+        };
+        const qsizetype before = rung(), counted = Program::beepCount();
         Program::beep();
         Program::beep();
         QCOMPARE(Program::beepCount(), counted + 2);
-        QTRY_COMPARE(XServerBell::rung(), 2);
+        QTRY_COMPARE(rung(), before + 2);
     }
 
     void sharedTimersTickTogether()
