@@ -113,13 +113,10 @@ private slots:
         QCOMPARE(Elements(60).Discoverer, Elements(59).Discoverer);
         QVERIFY(Elements(101).Discoverer.endsWith(QStringLiteral("(الولايات المتحدة)")));
         QCOMPARE(Elements(39).DiscoveryDate, VariantValue(QStringLiteral("1794م")));
-        // The data sets have no Arabic: the mended names, and those the window's searches find.
-        const std::pair<int, const char16_t *> names[] = {
-            {1, u"هيدروجين"},        {30, u"خارصين ( زنك )"}, {48, u"كادميوم"},
-            {69, u"ثوليوم"},         {99, u"أينشتاينيوم"},    {100, u"فرميوم"},
-            {105, u"إينيل بانتيوم"}, {107, u"إينيل سبتيوم"},  {116, u"مايتنريوم"}};
-        for (const auto &[slot, name] : names)
-            QCOMPARE(Elements(slot).Name, QString::fromUtf16(name));
+        // The data sets have no Arabic. The digest above pins every name; these are the two the
+        // window's searches find, for a plain message when one changes.
+        QCOMPARE(Elements(1).Name, u"هيدروجين"_s);
+        QCOMPARE(Elements(30).Name, u"خارصين ( زنك )"_s);
         // The mended discoverers, and one whose spacing is kept as stored.
         const std::pair<int, const char16_t *> discoverers[] = {
             {18, u"السير وليم رامزي / البارون رالي (إنجلترا)"},
