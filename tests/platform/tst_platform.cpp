@@ -251,7 +251,8 @@ private slots:
             QFile file(bells);
             return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') : 0;
         };
-        const qsizetype before = rung(), counted = Program::beepCount();
+        const qsizetype before = rung();
+        const int counted = Program::beepCount();
         Program::beep();
         Program::beep();
         QCOMPARE(Program::beepCount(), counted + 2);
